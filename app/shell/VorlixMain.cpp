@@ -27,7 +27,12 @@ void Paint(HWND window) {
   std::snprintf(text, sizeof text, "Vorlix\n\nUTC %s (%s)", clock,
                 FormatUtcOffset(utc.CurrentOffsetMinutes()).c_str());
   SetBkMode(dc, TRANSPARENT);
-  DrawTextA(dc, text, -1, &client, DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+  RECT textRect = client;
+  DrawTextA(dc, text, -1, &textRect, DT_CENTER | DT_NOPREFIX | DT_CALCRECT);
+  const int height = textRect.bottom - textRect.top;
+  textRect = client;
+  textRect.top += (client.bottom - client.top - height) / 2;
+  DrawTextA(dc, text, -1, &textRect, DT_CENTER | DT_NOPREFIX);
   EndPaint(window, &paint);
 }
 

@@ -6,22 +6,13 @@
 
 namespace {
 
-// The UTC calendar year of an instant. Computed directly rather than through
-// gmtime(), which is neither thread-safe nor cheap; the result is the same.
-int32_t UtcYear(int32_t utc) {
-  // Civil-from-days (days since 1970-01-01), proleptic Gregorian calendar.
-  int64_t days = utc / 86400;
-  if (utc % 86400 < 0) --days;
-  days += 719468;
-  const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const int64_t dayOfEra = days - era * 146097;
-  const int64_t yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
-  const int64_t year = yearOfEra + era * 400 + (monthFromMarch >= 10 ? 1 : 0);
-  return static_cast<int32_t>(year);
+// Days from 1970-01-01 to 1 January of year (proleptic Gregorian).
+int64_t DaysToNewYear(int64_t year) {
+  const int64_t y = year - 1;
+  return 365 * (y - 1969) + (y / 4 - 492) - (y / 100 - 19) + (y / 400 - 4);
 }
+
+constexpr int64_t kSecondsPerDay = 86400;
 
 // Seconds from 1970 to a packed date ((day << 8) | month) of year at a number
 // of minutes after midnight, read as UTC. Month 0 and day 0 are not refused:
@@ -50,16 +41,36 @@ int32_t Now() { return static_cast<int32_t>(std::time(nullptr)); }
 
 }  // namespace
 
+// The UTC calendar year of an instant, and the instants at which that year
+// begins and the next one begins. An estimate from the mean year length is
+// off by at most one, which the year bounds correct.
+void CZoneTime::FindUtcYear(int32_t utc) {
+  const int64_t instant = utc;
+  int64_t year = 1970 + instant * 400 / (146097 * kSecondsPerDay) - (instant < 0 ? 1 : 0);
+  int64_t begins = DaysToNewYear(year) * kSecondsPerDay;
+  int64_t nextBegins;
+  if (instant < begins) {
+    --year;
+    nextBegins = begins;
+    begins = DaysToNewYear(year) * kSecondsPerDay;
+  } else {
+    nextBegins = DaysToNewYear(year + 1) * kSecondsPerDay;
+    if (instant >= nextBegins) {
+      ++year;
+      begins = nextBegins;
+      nextBegins = DaysToNewYear(year + 1) * kSecondsPerDay;
+    }
+  }
+  m_year = static_cast<int32_t>(year);
+  m_yearBegins = begins;
+  m_nextYearBegins = nextBegins;
+}
+
 CZoneTime::CZoneTime(const TB_Zone& zoneRecord) : CZoneTime(zoneRecord, Now()) {}
 
 CZoneTime::CZoneTime(const TB_Zone& zoneRecord, int32_t utc)
-    : zone(),
-      m_utc(utc),
-      m_local(0),
-      m_dstStart(0),
-      m_dstEnd(0),
-      m_year(UtcYear(utc)),
-      m_inDst(false) {
+    : zone(), m_utc(utc), m_local(0), m_dstStart(0), m_dstEnd(0), m_year(0), m_inDst(false) {
+  FindUtcYear(utc);
   SetZone(zoneRecord);
 }
 
@@ -89,9 +100,8 @@ void CZoneTime::ComputeTransitions() {
 
 int32_t CZoneTime::Update(int32_t utc) {
   m_utc = utc;
-  const int32_t year = UtcYear(utc);
-  if (year != m_year) {
-    m_year = year;
+  if (utc < m_yearBegins || utc >= m_nextYearBegins) {
+    FindUtcYear(utc);
     ComputeTransitions();
   }
   m_local = static_cast<int32_t>(static_cast<uint32_t>(utc) +

@@ -38,7 +38,13 @@ class CZoneTime {
   bool m_inDst;
 
  private:
+  void FindUtcYear(int32_t utc);
   void ComputeTransitions();
+
+  // The UTC instants at which m_year and the year after it begin; an
+  // evaluation inside them needs no new transitions.
+  int64_t m_yearBegins = 0;
+  int64_t m_nextYearBegins = 0;
 };
 
 // An offset in minutes as "+5:30", "-8:00" or "+0:00".

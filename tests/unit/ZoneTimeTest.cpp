@@ -87,6 +87,19 @@ TEST(ZoneTime, TransitionsFollowTheUtcYear) {
   EXPECT_EQ(latvia.m_dstEnd, 0);
 }
 
+TEST(ZoneTime, YearIsTheUtcYearOnBothSidesOfEveryNewYear) {
+  CZoneTime utc(*TB_GetZone(0), 0);
+  for (int year = 1902; year <= 2037; ++year) {
+    const std::string newYear = std::to_string(year) + "-01-01 00:00:00";
+    const int32_t instant = UtcInstant(newYear.c_str());
+    utc.Update(instant - 1);
+    EXPECT_EQ(utc.m_year, year - 1) << newYear;
+    utc.Update(instant);
+    EXPECT_EQ(utc.m_year, year) << newYear;
+    EXPECT_EQ(CZoneTime(*TB_GetZone(0), instant - 1).m_year, year - 1) << newYear;
+  }
+}
+
 TEST(ZoneTime, CopiesTheRecordWithoutItsTexts) {
   CZoneTime zoneTime(*TB_GetZone(kLondon));
   EXPECT_EQ(zoneTime.zone.country, nullptr);
