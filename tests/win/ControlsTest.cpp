@@ -1,9 +1,11 @@
 // The flat controls and the windowed helpers: check state, edges and their
 // drawing, swatches, images, tooltips, combo lookups, the colour chooser's
 // stored custom colours, and that drawing frees every GDI object it makes.
-#include <commctrl.h>
 #include <gtest/gtest.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include <string>
 
