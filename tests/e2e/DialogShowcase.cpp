@@ -3,8 +3,10 @@
 // (exit code: the chosen index); "dialog" runs a draggable dialog with
 // banner, title strip, dismiss button and flat controls (exit code: 1 OK,
 // 2 Cancel).
-#include <commctrl.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include <cstring>
 
