@@ -1,6 +1,5 @@
 #include "FlatButton.h"
 
-#include <cstring>
 #include <vector>
 
 #include "WindowHelpers.h"
@@ -105,14 +104,6 @@ EdgeSpec CFlatButton::GetEdge(UINT selector) const {
 void CFlatButton::SetOptions(int flags) {
   m_options = flags;
   if (m_hWnd) Invalidate(true);
-}
-
-void CFlatButton::SetTooltipText(const char* text) {
-  if (text) {
-    std::strncpy(m_tipText, text, kTooltipTextMax);
-    m_tipText[kTooltipTextMax] = '\0';
-  }
-  UpdateTooltip(m_hWnd, m_tooltip, text ? m_tipText : nullptr);
 }
 
 void CFlatButton::LoadTooltipFromResource() {
@@ -327,10 +318,7 @@ LRESULT CFlatButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_MOUSEMOVE:
       if (!(wParam & MK_LBUTTON)) {
-        if (m_tooltip) {
-          RelayTooltipEvent(m_hWnd, m_tooltip.get(), message, wParam,
-                            static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        }
+        RelayToTooltip(message, wParam, lParam);
         TrackHot(lParam);
       }
       break;
@@ -352,16 +340,8 @@ LRESULT CFlatButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       const LRESULT state = CallDefault(message, wParam, lParam);
       return m_checked ? (state | BST_CHECKED) : state;
     }
-    case WM_SETFONT: {
-      const LRESULT result = CallDefault(message, wParam, lParam);
-      MatchTooltipFont(m_tooltip.get(), reinterpret_cast<HFONT>(wParam));
-      return result;
-    }
-    case WM_DESTROY:
-      m_tooltip.Reset();
-      break;
     default:
       break;
   }
-  return CWnd::WindowProc(message, wParam, lParam);
+  return CTipControl::WindowProc(message, wParam, lParam);
 }

@@ -11,8 +11,7 @@
 
 #include "GuiObjects.h"
 #include "SmallHelpers.h"
-#include "Tooltips.h"
-#include "Window.h"
+#include "TipControl.h"
 
 // State selectors of the edge operations.
 constexpr UINT kEdgeNormal = 0x100000;
@@ -25,7 +24,7 @@ constexpr UINT kEdgeCurrent = static_cast<UINT>(-1);
 constexpr int kFlatNoFocusRect = 0x1;
 constexpr int kFlatDefaultOptions = 0x5;
 
-class CFlatButton : public CWnd {
+class CFlatButton : public CTipControl {
  public:
   virtual HANDLE SetIconImage(HICON icon);
   // Loads the icon resource at size x size (flags as for LoadImage) and sets
@@ -36,7 +35,6 @@ class CFlatButton : public CWnd {
   virtual HANDLE LoadBitmapImage(HINSTANCE module, int resourceId, UINT loadFlags);
   // Fills the button's bitmap with colour and draws edge (-1: none) round it.
   virtual void FillSwatch(Colour colour, EdgeSpec edge);
-  virtual HWND GetTooltipWindow() const { return m_tooltip.get(); }
   // Stores edge for every selector given; returns edge.
   virtual EdgeSpec SetEdge(UINT selectors, EdgeSpec edge);
   // The edge of one selector, or of the current state for kEdgeCurrent.
@@ -45,9 +43,6 @@ class CFlatButton : public CWnd {
   void SetOptions(int flags);
   int GetOptions() const { return m_options; }
   void SetCaptionFormat(UINT format) { m_captionFormat = format; }
-  // At most kTooltipTextMax characters are kept; null switches the tooltip off.
-  void SetTooltipText(const char* text);
-  const char* GetTooltipText() const { return m_tipText; }
   // The string whose id is the button's control id, as tooltip.
   void LoadTooltipFromResource();
   // Resizes the button to its bitmap's size plus extra + 2 (not moving it).
@@ -85,8 +80,6 @@ class CFlatButton : public CWnd {
   EdgeSpec m_pushedEdge = BDR_SUNKENOUTER;
   EdgeSpec m_disabledEdge = 0;
   EdgeSpec m_hotEdge = BDR_RAISEDINNER;
-  WindowHandle m_tooltip;
-  char m_tipText[kTooltipTextMax + 1] = {};
 };
 
 #endif

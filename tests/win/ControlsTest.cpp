@@ -316,6 +316,8 @@ TEST_F(ControlsTest, PaintingEveryControlLeavesNoGdiObjectBehind) {
 }
 
 TEST(ColourChooserTest, CustomColoursAreStoredAfterCancel) {
+  WritePrivateProfileStringA("General", "CHOOSECOLOR.lpCustColors", nullptr, "VorlixApp.ini");
+  EXPECT_EQ(LoadCustomColours(), DefaultCustomColours()) << "a missing key gives the defaults";
   WritePrivateProfileStringA("General", "CHOOSECOLOR.lpCustColors", "corrupt", "VorlixApp.ini");
   EXPECT_EQ(LoadCustomColours(), DefaultCustomColours()) << "a corrupt key gives the defaults";
 
