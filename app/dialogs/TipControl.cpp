@@ -1,0 +1,28 @@
+#include "TipControl.h"
+
+#include <cstring>
+
+void CTipControl::SetTooltipText(const char* text) {
+  if (text) {
+    std::strncpy(m_tipText, text, kTooltipTextMax);
+    m_tipText[kTooltipTextMax] = '\0';
+  }
+  UpdateTooltip(m_hWnd, m_tooltip, text ? m_tipText : nullptr);
+}
+
+void CTipControl::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
+  if (!m_tooltip) return;
+  RelayTooltipEvent(m_hWnd, m_tooltip.get(), message, wParam, static_cast<short>(LOWORD(lParam)),
+                    static_cast<short>(HIWORD(lParam)));
+}
+
+LRESULT CTipControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETFONT) {
+    const LRESULT result = CallDefault(message, wParam, lParam);
+    MatchTooltipFont(m_tooltip.get(), reinterpret_cast<HFONT>(wParam));
+    return result;
+  }
+  // The tooltip's hook frees the tooltip's font with it.
+  if (message == WM_DESTROY) m_tooltip.Reset();
+  return CWnd::WindowProc(message, wParam, lParam);
+}
