@@ -34,6 +34,12 @@ void LoadOlderLayout(ServerList& list, int32_t count, const char* section, const
   }
 }
 
+bool IsOlderLocationKey(const std::string& key) {
+  const std::string suffix = "Location";
+  return key.size() > suffix.size() &&
+         key.compare(key.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
 void LoadLines(ServerList& list, const char* section, const char* file) {
   std::vector<char> buffer(kSectionBufferSize, '\0');
   const uint32_t length = platform::ProfileReadSection(section, buffer.data(), kSectionBufferSize,
@@ -51,6 +57,8 @@ void LoadLines(ServerList& list, const char* section, const char* file) {
     if (lastOfCut || text.compare(0, 6, "Server") != 0) continue;
     const size_t equals = text.find('=');
     if (equals == std::string::npos) continue;
+    // A location line of the older layout is no server of its own.
+    if (IsOlderLocationKey(text.substr(0, equals))) continue;
     const std::string value = text.substr(equals + 1);
     const size_t space = value.find(' ');
     ServerInfo server;

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "NameResolver.h"
 #include "NtpTime.h"
 #include "SystemClock.h"
 
@@ -17,17 +18,10 @@ void SetReferenceId(ntp::NtpPacket& packet, const char* id) {
 
 }  // namespace
 
-uint32_t CScriptedNtpServer::LoopbackHost(int lastByte) {
-  const uint8_t bytes[4] = {127, 0, 0, static_cast<uint8_t>(lastByte)};
-  uint32_t address;
-  std::memcpy(&address, bytes, sizeof address);
-  return address;
-}
-
-CScriptedNtpServer::CScriptedNtpServer(std::vector<ScriptStep> script, uint32_t address,
-                                       uint16_t port)
+CScriptedNtpServer::CScriptedNtpServer(std::vector<ScriptStep> script)
     : m_script(std::move(script)) {
-  if (!m_socket.Open({address, port}) || !m_otherSocket.Open({address, 0}))
+  const uint32_t address = platform::LoopbackAddress();
+  if (!m_socket.Open({address, 0}) || !m_otherSocket.Open({address, 0}))
     throw std::runtime_error("cannot bind the scripted NTP server");
   m_endpoint = {address, m_socket.LocalPort()};
   m_thread.Start([this] { Serve(); });

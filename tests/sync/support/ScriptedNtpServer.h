@@ -1,4 +1,4 @@
-// A scripted NTP server on a loopback address, for fault injection. Each
+// A scripted NTP server on 127.0.0.1, for fault injection. Each
 // request it receives takes the next step of its script (the last step
 // repeats): a proper reply, silence, or one of the faulty replies a client
 // must survive.
@@ -40,12 +40,9 @@ struct ScriptStep {
 
 class CScriptedNtpServer {
  public:
-  // Serves on address (network order) at port; port 0 picks a free one.
-  explicit CScriptedNtpServer(std::vector<ScriptStep> script, uint32_t address = LoopbackHost(1),
-                              uint16_t port = 0);
+  // Serves on a free port of 127.0.0.1.
+  explicit CScriptedNtpServer(std::vector<ScriptStep> script);
   ~CScriptedNtpServer();
-
-  static uint32_t LoopbackHost(int lastByte);  // 127.0.0.lastByte
 
   platform::Endpoint endpoint() const { return m_endpoint; }
   // How far the server's clock is ahead of this machine's, in 100-ns ticks.
