@@ -22,8 +22,8 @@ ExchangeBudget ComputeExchangeBudget(uint32_t eachTrySeconds, uint32_t totalSeco
   ExchangeBudget budget;
   budget.eachTryMs = eachTrySeconds != 0 ? SecondsToWaitMs(eachTrySeconds) : kDefaultEachTryMs;
   if (totalSeconds == 0) {
-    budget.totalMs = static_cast<uint32_t>(
-        std::min<uint64_t>(uint64_t{budget.eachTryMs} * 3, kLongestWaitMs));
+    budget.totalMs =
+        static_cast<uint32_t>(std::min<uint64_t>(uint64_t{budget.eachTryMs} * 3, kLongestWaitMs));
   } else {
     budget.totalMs = std::max(SecondsToWaitMs(totalSeconds), budget.eachTryMs);
   }

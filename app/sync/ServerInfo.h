@@ -8,8 +8,8 @@
 #include <vector>
 
 struct ServerInfo {
-  std::string host;      // a host name or dotted IPv4 address, without blanks
-  std::string location;  // free text
+  std::string host;                // a host name or dotted IPv4 address, without blanks
+  std::string location;            // free text
   uint32_t address = 0xFFFFFFFFu;  // IPv4, network order; all ones = not resolved
 };
 

@@ -42,8 +42,8 @@ bool IsOlderLocationKey(const std::string& key) {
 
 void LoadLines(ServerList& list, const char* section, const char* file) {
   std::vector<char> buffer(kSectionBufferSize, '\0');
-  const uint32_t length = platform::ProfileReadSection(section, buffer.data(), kSectionBufferSize,
-                                                       file);
+  const uint32_t length =
+      platform::ProfileReadSection(section, buffer.data(), kSectionBufferSize, file);
   // A section too long for the buffer comes back cut, its last line
   // perhaps in the middle: a half host name would be a wrong server.
   const bool cut = length >= kSectionBufferSize - 2;

@@ -51,8 +51,8 @@ class CSntpExchange {
  private:
   struct Reception {
     ntp::NtpPacket reply;
-    uint64_t fileTime;       // T4 as read from the clock
-    uint32_t millisecond;    // the millisecond counter at T4
+    uint64_t fileTime;         // T4 as read from the clock
+    uint32_t millisecond;      // the millisecond counter at T4
     uint32_t sentMillisecond;  // ... and at T1
   };
   // Requests and receives until an acceptable reply; false when the

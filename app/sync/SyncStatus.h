@@ -10,10 +10,10 @@
 #include "ServerInfo.h"
 
 struct SyncStatus {
-  bool failed = false;    // a whole pass ended without a usable answer
-  bool adjusted = false;  // the system clock was set and the system accepted it
+  bool failed = false;     // a whole pass ended without a usable answer
+  bool adjusted = false;   // the system clock was set and the system accepted it
   ntp::NtpPacket reply{};  // the server's reply exactly as received
-  std::string server;     // host text of the server that answered
+  std::string server;      // host text of the server that answered
   std::string location;
   uint32_t address = 0;   // where the request went, IPv4 network order
   int32_t lastSync = 0;   // seconds since 1970, UTC
@@ -30,8 +30,8 @@ struct ServerFailure {
 
 // Codes of the engine's notifications (the first message parameter).
 enum NtpEngineNotification : uint32_t {
-  NTPE_ASKADJUST = 0,     // sent; SyncStatus* (server, location, address, offset); nonzero = correct
-  NTPE_STATUS = 1,        // posted; read the engine's status
+  NTPE_ASKADJUST = 0,  // sent; SyncStatus* (server, location, address, offset); nonzero = correct
+  NTPE_STATUS = 1,     // posted; read the engine's status
   NTPE_SERVERFAILED = 2,  // sent; ServerFailure*
   NTPE_STARTED = 3,       // posted
   NTPE_STOPPED = 4,       // posted

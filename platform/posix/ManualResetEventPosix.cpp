@@ -10,8 +10,7 @@
 
 namespace platform {
 
-CManualResetEvent::CManualResetEvent()
-    : m_native(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+CManualResetEvent::CManualResetEvent() : m_native(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
 CManualResetEvent::~CManualResetEvent() {
   if (m_native >= 0) close(static_cast<int>(m_native));
@@ -35,7 +34,8 @@ bool CManualResetEvent::IsSet() const { return Wait(0); }
 bool CManualResetEvent::Wait(uint32_t ms) const {
   if (m_native < 0) return false;
   pollfd entry{static_cast<int>(m_native), POLLIN, 0};
-  const int timeout = ms == kWaitForever ? -1 : static_cast<int>(ms > 0x7FFFFFFFu ? 0x7FFFFFFFu : ms);
+  const int timeout =
+      ms == kWaitForever ? -1 : static_cast<int>(ms > 0x7FFFFFFFu ? 0x7FFFFFFFu : ms);
   for (;;) {
     const int ready = poll(&entry, 1, timeout);
     if (ready >= 0) return ready > 0;

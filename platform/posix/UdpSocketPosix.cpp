@@ -97,8 +97,7 @@ bool CUdpSocket::IsReadable() { return WaitReadable(0); }
 
 void CUdpSocket::ResetReadiness() {}
 
-CUdpSocket::WaitResult CUdpSocket::WaitReadableOrWoken(const CManualResetEvent& wake,
-                                                      uint32_t ms) {
+CUdpSocket::WaitResult CUdpSocket::WaitReadableOrWoken(const CManualResetEvent& wake, uint32_t ms) {
   // A closed socket (-1) is ignored by poll(), so only the event can end
   // the wait early.
   pollfd entries[2] = {{static_cast<int>(m_socket), POLLIN, 0},

@@ -48,8 +48,8 @@ bool CUdpSocket::Open(Endpoint local) {
   }
   m_socket = static_cast<intptr_t>(fd);
   const sockaddr_in address = ToSockaddr(local);
-  if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-      !m_readiness || WSAEventSelect(fd, Event(m_readiness), FD_READ) != 0) {
+  if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || !m_readiness ||
+      WSAEventSelect(fd, Event(m_readiness), FD_READ) != 0) {
     Close();
     return false;
   }
@@ -106,8 +106,7 @@ void CUdpSocket::ResetReadiness() {
   if (m_readiness) ResetEvent(Event(m_readiness));
 }
 
-CUdpSocket::WaitResult CUdpSocket::WaitReadableOrWoken(const CManualResetEvent& wake,
-                                                      uint32_t ms) {
+CUdpSocket::WaitResult CUdpSocket::WaitReadableOrWoken(const CManualResetEvent& wake, uint32_t ms) {
   const HANDLE handles[2] = {Event(m_readiness), reinterpret_cast<HANDLE>(wake.NativeHandle())};
   switch (WaitForMultipleObjects(2, handles, FALSE, ms)) {
     case WAIT_OBJECT_0:

@@ -49,7 +49,8 @@ class NtpEngine : public ::testing::Test {
 
   CNtpEngine& Engine() {
     if (!m_engine) {
-      m_engine = std::make_unique<CNtpEngine>(CNtpEngine::Seams{&m_clock, &m_resolver, false, m_port});
+      m_engine =
+          std::make_unique<CNtpEngine>(CNtpEngine::Seams{&m_clock, &m_resolver, false, m_port});
       m_engine->SetNotifySink(&m_sink);
       m_engine->SetTimeouts(1, 1);
       m_engine->SetThreshold(900);
@@ -77,8 +78,8 @@ TEST(ExchangeBudget, TimeOutsInSecondsBecomeWaitsInMilliseconds) {
   const struct {
     uint32_t eachTry, total, eachTryMs, totalMs;
   } cases[] = {
-      {0, 0, 2000, 6000},  {5, 3, 5000, 5000}, {2, 6, 2000, 6000},
-      {1, 0, 1000, 3000},  {0, 1, 2000, 2000}, {4294967295u, 4294967295u, 4294967294u, 4294967294u},
+      {0, 0, 2000, 6000}, {5, 3, 5000, 5000}, {2, 6, 2000, 6000},
+      {1, 0, 1000, 3000}, {0, 1, 2000, 2000}, {4294967295u, 4294967295u, 4294967294u, 4294967294u},
   };
   for (const auto& c : cases) {
     const ExchangeBudget budget = ComputeExchangeBudget(c.eachTry, c.total);
@@ -94,7 +95,8 @@ TEST_F(NtpEngine, FirstServerSilentSecondAnswers) {
   ASSERT_TRUE(m_sink.WaitFor(NTPE_STATUS));
 
   const std::vector<Notification> entries = m_sink.Entries();
-  ASSERT_EQ(CodesOf(entries), (std::vector<uint32_t>{NTPE_STARTED, NTPE_SERVERFAILED, NTPE_STATUS}));
+  ASSERT_EQ(CodesOf(entries),
+            (std::vector<uint32_t>{NTPE_STARTED, NTPE_SERVERFAILED, NTPE_STATUS}));
   EXPECT_EQ(entries[1].host, "a.test");
   EXPECT_FALSE(entries[1].insane);
   const SyncStatus status = Engine().GetStatus();

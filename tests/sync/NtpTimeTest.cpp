@@ -26,8 +26,8 @@ TEST(NtpTime, TimestampOfAFileTimeReadsBackToTheSameTick) {
   // The fraction is rounded up one way and down the other, so no tick is
   // lost either way, whatever the sub-second part.
   const uint64_t base = 133500000000000000ull;  // 2024
-  for (uint64_t ticks : {0ull, 1ull, 2ull, 4999999ull, 5000001ull, 9999998ull, 9999999ull,
-                         1234567ull}) {
+  for (uint64_t ticks :
+       {0ull, 1ull, 2ull, 4999999ull, 5000001ull, 9999998ull, 9999999ull, 1234567ull}) {
     uint8_t stamp[8];
     ntp::FileTimeToTimestamp(base + ticks, stamp);
     EXPECT_EQ(ntp::TimestampToTicks(stamp),

@@ -26,7 +26,8 @@ std::vector<std::string> SectionLines(const char* section) {
   std::vector<char> buffer(65536);
   platform::ProfileReadSection(section, buffer.data(), static_cast<uint32_t>(buffer.size()), kFile);
   std::vector<std::string> lines;
-  for (const char* line = buffer.data(); *line; line += std::strlen(line) + 1) lines.push_back(line);
+  for (const char* line = buffer.data(); *line; line += std::strlen(line) + 1)
+    lines.push_back(line);
   return lines;
 }
 
@@ -162,9 +163,11 @@ TEST_F(ServerListStore, WrittenSectionStopsAtTheSizeLimit) {
 }
 
 TEST_F(ServerListStore, OversizedAndGarbageSectionsLoseNothingReadable) {
-  std::string text = "[ActiveServers]\r\nCount=1\r\nServer000=keep.test Kept\r\n[UnusedServers]\r\n";
+  std::string text =
+      "[ActiveServers]\r\nCount=1\r\nServer000=keep.test Kept\r\n[UnusedServers]\r\n";
   for (int i = 0; text.size() < 40000; ++i)
-    text += "Server" + std::to_string(i) + "=spare" + std::to_string(i) + ".test Spare Location\r\n";
+    text +=
+        "Server" + std::to_string(i) + "=spare" + std::to_string(i) + ".test Spare Location\r\n";
   text += "[Garbage]\r\n";
   for (int i = 1; i < 3000; ++i) text += static_cast<char>((i * 37) % 255 + 1);
   text += "\r\n";

@@ -6,9 +6,9 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <vector>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "FakeClock.h"
 #include "NtpEngine.h"
@@ -67,7 +67,8 @@ TEST_F(AgainstChronyd, ExchangeMeasuresNoOffset) {
   ServerInfo server{"127.0.0.1", "Loopback", platform::LoopbackAddress()};
   for (int i = 0; i < 5; ++i) {
     uint32_t remaining = 6000;
-    exchange.Run({server.address, m_port}, 2000, remaining, server, ExchangeSettings{900, 0, false});
+    exchange.Run({server.address, m_port}, 2000, remaining, server,
+                 ExchangeSettings{900, 0, false});
     ASSERT_NE(remaining, kExchangeFailed);
     ASSERT_NE(remaining, kExchangeInsane);
   }

@@ -54,9 +54,8 @@ TEST(SntpClient, PrintsEachExchangeInTheStatusTexts) {
   server.SetClockOffset(-12345 * 10000LL);  // local clock 12.345 s ahead
   CFakeResolver resolver;
   resolver.Add("ntp.test", server.endpoint().address);
-  const ClientRun run =
-      RunClient({"--port", std::to_string(server.endpoint().port), "--count", "2", "ntp.test"},
-                resolver);
+  const ClientRun run = RunClient(
+      {"--port", std::to_string(server.endpoint().port), "--count", "2", "ntp.test"}, resolver);
   EXPECT_EQ(run.status, 0);
   std::istringstream lines(run.out);
   std::string line;
@@ -77,10 +76,9 @@ TEST(SntpClient, FailuresOfEveryKindGiveStatusOne) {
   EXPECT_EQ(unresolved.status, 1);
   EXPECT_NE(unresolved.out.find("255.255.255.255 cannot resolve the name"), std::string::npos);
 
-  const ClientRun noReply = RunClient(
-      {"--port", std::to_string(silent.endpoint().port), "--each-try", "100", "--total", "200",
-       "127.0.0.1"},
-      resolver);
+  const ClientRun noReply = RunClient({"--port", std::to_string(silent.endpoint().port),
+                                       "--each-try", "100", "--total", "200", "127.0.0.1"},
+                                      resolver);
   EXPECT_EQ(noReply.status, 1);
   EXPECT_EQ(noReply.out, "127.0.0.1 127.0.0.1 no usable reply\n");
   EXPECT_EQ(silent.RequestCount(), 2u);

@@ -77,8 +77,8 @@ TEST_F(SyncSettings, NegativeAndOversizedValuesDoNotWrapAround) {
     uint32_t engineThreshold;
     uint32_t engineEachTry;
   } cases[] = {
-      {"-5", "-1", 0, 0},                        // 0: ask for every correction
-      {"junk", "x7", 0, 0},                      // not a number reads as 0
+      {"-5", "-1", 0, 0},                                    // 0: ask for every correction
+      {"junk", "x7", 0, 0},                                  // not a number reads as 0
       {"99999999", "2147483647", 4294967295u, 2147483647u},  // held at the largest
   };
   for (const auto& c : cases) {

@@ -12,7 +12,7 @@ TEST(SyncTexts, OffsetText) {
     int64_t ticks;
     const char* text;
   } cases[] = {
-      {-15000000, "-1.500s"}, {-5000000, "-500ms"},  {123000, "+012ms"},   {0, "+000ms"},
+      {-15000000, "-1.500s"}, {-5000000, "-500ms"},     {123000, "+012ms"}, {0, "+000ms"},
       {23450000, "+2.345s"},  {-120070000, "-12.007s"}, {-50000, "-005ms"}, {9999, "+000ms"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatOffsetText(c.ticks), c.text) << c.ticks;

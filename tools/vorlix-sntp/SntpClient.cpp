@@ -85,8 +85,8 @@ void PrintExchange(const SyncStatus& status, const Options& options, std::ostrea
 
 }  // namespace
 
-int RunSntpClient(const std::vector<std::string>& arguments, std::ostream& out,
-                  std::ostream& err, platform::INameResolver& resolver) {
+int RunSntpClient(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                  platform::INameResolver& resolver) {
   Options options;
   if (!ParseOptions(arguments, options)) {
     err << kUsage << '\n';
@@ -104,8 +104,8 @@ int RunSntpClient(const std::vector<std::string>& arguments, std::ostream& out,
   CSntpExchange exchange(socket, neverWoken, clock, owner);
   ExchangeSettings settings;
   settings.coarseClock = platform::MachineClockIsCoarse();
-  const uint32_t budgetMs = options.totalMs < options.eachTryMs ? options.eachTryMs
-                                                                : options.totalMs;
+  const uint32_t budgetMs =
+      options.totalMs < options.eachTryMs ? options.eachTryMs : options.totalMs;
 
   bool anyCompleted = false;
   for (const std::string& host : options.hosts) {

@@ -12,7 +12,7 @@
 
 // Exit status: 0 when at least one exchange completed, 1 when all failed,
 // 2 for bad arguments (after a usage line on err).
-int RunSntpClient(const std::vector<std::string>& arguments, std::ostream& out,
-                  std::ostream& err, platform::INameResolver& resolver);
+int RunSntpClient(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                  platform::INameResolver& resolver);
 
 #endif

@@ -18,7 +18,7 @@ namespace testing_support {
 
 struct Notification {
   uint32_t code;
-  std::string host;  // codes 0 and 2
+  std::string host;      // codes 0 and 2
   uint32_t address = 0;  // codes 0 and 2
   bool insane = false;   // code 2
   int64_t offset = 0;    // code 0

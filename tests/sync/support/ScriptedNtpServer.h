@@ -19,18 +19,18 @@ namespace testing_support {
 enum class Reply {
   Good,
   Silent,
-  Short47,           // a packet one byte short
-  Long49,            // ... and one byte long
-  WrongOriginate,    // the originate time differs in its last byte
-  LeapNotSynced,     // leap indicator 3
-  KissRate,          // stratum 0, reference "RATE"
-  KissDeny,          // stratum 0, reference "DENY"
+  Short47,         // a packet one byte short
+  Long49,          // ... and one byte long
+  WrongOriginate,  // the originate time differs in its last byte
+  LeapNotSynced,   // leap indicator 3
+  KissRate,        // stratum 0, reference "RATE"
+  KissDeny,        // stratum 0, reference "DENY"
   ZeroReceiveTime,
   ZeroTransmitTime,
-  FromOtherPort,     // a good reply, sent from another socket
-  ClientMode,        // a good reply marked mode 3
-  LateThenGood,      // the reply to the previous request, then a good one
-  ExactOffset,       // receive = transmit = the request's time minus the set offset
+  FromOtherPort,  // a good reply, sent from another socket
+  ClientMode,     // a good reply marked mode 3
+  LateThenGood,   // the reply to the previous request, then a good one
+  ExactOffset,    // receive = transmit = the request's time minus the set offset
 };
 
 struct ScriptStep {
