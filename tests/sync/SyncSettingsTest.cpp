@@ -42,53 +42,39 @@ class SyncSettings : public ::testing::Test {
   SyncSchedule m_schedule;
 };
 
-TEST_F(SyncSettings, MissingFileGivesTheDefaults) {
-  m_schedule.regimen = 5;
-  m_schedule.periodMin = 5;
-  Load();
-  EXPECT_EQ(m_schedule.regimen, 0);
-  EXPECT_EQ(m_schedule.periodMin, 60);
-  EXPECT_EQ(m_engine.GetThreshold(), 900u);
-  uint32_t eachTry = 0, total = 0;
-  m_engine.QueryTimeouts(eachTry, total);
-  EXPECT_EQ(eachTry, 2u);
-  EXPECT_EQ(total, 6u);
-  EXPECT_FALSE(m_engine.IsRunning());
-}
-
-TEST_F(SyncSettings, StoredValuesAreUsedAsTheyAre) {
-  WriteRawProfileFile(kFile,
-                      "[Sync]\r\nRegimen=7\r\nPeriodMin=5000\r\nMaxSilentAdjustMin=20000\r\n"
-                      "TimeOutEachTrySec=90\r\nTimeOutTotalSec=1\r\n");
-  Load();
-  EXPECT_EQ(m_schedule.regimen, 7);
-  EXPECT_EQ(m_schedule.periodMin, 5000);
-  EXPECT_EQ(m_engine.GetThreshold(), 1200000u);
-  uint32_t eachTry = 0, total = 0;
-  m_engine.QueryTimeouts(eachTry, total);
-  EXPECT_EQ(eachTry, 90u);
-  EXPECT_EQ(total, 1u);
-}
-
-TEST_F(SyncSettings, NegativeAndOversizedValuesDoNotWrapAround) {
+TEST_F(SyncSettings, LoadingReadsTheKeysWithTheirDefaults) {
   const struct {
-    const char* threshold;
-    const char* eachTry;
-    uint32_t engineThreshold;
-    uint32_t engineEachTry;
+    const char* section;  // null: no settings file
+    int32_t regimen, periodMin;
+    uint32_t threshold, eachTry, total;
   } cases[] = {
-      {"-5", "-1", 0, 0},                                    // 0: ask for every correction
-      {"junk", "x7", 0, 0},                                  // not a number reads as 0
-      {"99999999", "2147483647", 4294967295u, 2147483647u},  // held at the largest
+      {nullptr, 0, 60, 900, 2, 6},
+      // Values outside the dialog's ranges are used as they are...
+      {"Regimen=7\r\nPeriodMin=5000\r\nMaxSilentAdjustMin=20000\r\nTimeOutEachTrySec=90\r\n"
+       "TimeOutTotalSec=1\r\n",
+       7, 5000, 1200000, 90, 1},
+      // ... but negative ones do not wrap round to enormous ones: a negative
+      // threshold asks for every correction, a negative time-out means the
+      // engine's own; and a threshold too large is held at the largest.
+      {"MaxSilentAdjustMin=-5\r\nTimeOutEachTrySec=-1\r\nTimeOutTotalSec=-9\r\n", 0, 60, 0, 0, 0},
+      {"MaxSilentAdjustMin=junk\r\nTimeOutEachTrySec=x7\r\nRegimen=?\r\n", 0, 60, 0, 0, 6},
+      {"MaxSilentAdjustMin=99999999\r\nTimeOutEachTrySec=2147483647\r\n", 0, 60, 4294967295u,
+       2147483647u, 6},
   };
   for (const auto& c : cases) {
-    WriteRawProfileFile(kFile, std::string("[Sync]\r\nMaxSilentAdjustMin=") + c.threshold +
-                                   "\r\nTimeOutEachTrySec=" + c.eachTry + "\r\n");
+    RemoveProfileFile(kFile);
+    if (c.section) WriteRawProfileFile(kFile, std::string("[Sync]\r\n") + c.section);
+    m_schedule = SyncSchedule{5, 5};
     Load();
-    EXPECT_EQ(m_engine.GetThreshold(), c.engineThreshold) << c.threshold;
+    const std::string which = c.section ? c.section : "no file";
+    EXPECT_EQ(m_schedule.regimen, c.regimen) << which;
+    EXPECT_EQ(m_schedule.periodMin, c.periodMin) << which;
+    EXPECT_EQ(m_engine.GetThreshold(), c.threshold) << which;
     uint32_t eachTry = 0, total = 0;
     m_engine.QueryTimeouts(eachTry, total);
-    EXPECT_EQ(eachTry, c.engineEachTry) << c.eachTry;
+    EXPECT_EQ(eachTry, c.eachTry) << which;
+    EXPECT_EQ(total, c.total) << which;
+    EXPECT_FALSE(m_engine.IsRunning());
   }
 }
 
