@@ -76,10 +76,13 @@ bool CSntpExchange::ReceiveReply(const platform::Endpoint& to, uint32_t eachTryM
   const uint64_t deadline =
       m_clock.FileTimeNow() + static_cast<uint64_t>(remainingMs) * ntp::kTicksPerMillisecond;
   for (;;) {
-    // Late replies to earlier requests are dropped here.
+    // Late replies to earlier requests are dropped here. The signal is
+    // reset before the queue is emptied: a datagram arriving in between then
+    // signals again, where a reset afterwards could swallow the signal of a
+    // datagram still queued (Windows signals readiness only once per read).
     if (m_socket.IsReadable()) {
-      DiscardQueued();
       m_socket.ResetReadiness();
+      DiscardQueued();
     }
     const uint64_t sendTime = AlignToClockTick();
     reception.sentMillisecond = m_clock.MillisecondCounter();

@@ -58,25 +58,25 @@ ntp::NtpPacket CScriptedNtpServer::LastRequest() const {
 }
 
 void CScriptedNtpServer::Serve() {
-  for (;;) {
-    if (m_socket.WaitReadableOrWoken(m_stop, platform::kWaitForever) !=
-        platform::CUdpSocket::WaitResult::Readable)
-      return;
+  while (m_socket.WaitReadableOrWoken(m_stop, platform::kWaitForever) ==
+         platform::CUdpSocket::WaitResult::Readable) {
+    // Reset first, then read all that is queued, so no datagram is missed.
+    m_socket.ResetReadiness();
     uint8_t datagram[512];
     platform::Endpoint client;
-    const int length = m_socket.ReceiveFrom(datagram, sizeof datagram, &client);
-    m_socket.ResetReadiness();
-    if (length != static_cast<int>(ntp::kPacketSize)) continue;
-    ntp::NtpPacket request;
-    std::memcpy(request.data(), datagram, ntp::kPacketSize);
-    ScriptStep step;
-    {
-      std::lock_guard<std::mutex> lock(m_mutex);
-      m_requestTimes.push_back(platform::MachineClock().MillisecondCounter());
-      m_requests.push_back(request);
-      step = m_script[std::min(m_requests.size(), m_script.size()) - 1];
+    for (int length; (length = m_socket.ReceiveFrom(datagram, sizeof datagram, &client)) >= 0;) {
+      if (length != static_cast<int>(ntp::kPacketSize)) continue;
+      ntp::NtpPacket request;
+      std::memcpy(request.data(), datagram, ntp::kPacketSize);
+      ScriptStep step;
+      {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_requestTimes.push_back(platform::MachineClock().MillisecondCounter());
+        m_requests.push_back(request);
+        step = m_script[std::min(m_requests.size(), m_script.size()) - 1];
+      }
+      Answer(request, client, step);
     }
-    Answer(request, client, step);
   }
 }
 
