@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <thread>
@@ -227,6 +228,34 @@ TEST_F(NtpEngine, StopPostsStoppedOnlyForARunningEngine) {
   EXPECT_EQ(m_sink.Codes().back(), NTPE_STOPPED);
   Engine().Stop();
   EXPECT_EQ(m_sink.Codes().size(), 3u);
+}
+
+TEST_F(NtpEngine, LargeCorrectionsAreAskedForAndMadeOnlyWhenAgreed) {
+  StartServer({{Reply::Good}});
+  m_server->SetClockOffset(1000 * kSecond);  // beyond the threshold of 900 s
+  Engine().SetServers(Hosts({"a.test"}));
+  Engine().SyncNow();  // the answer is "no"
+  ASSERT_TRUE(m_sink.WaitFor(NTPE_STATUS));
+  EXPECT_TRUE(m_clock.SetTargets().empty());
+  EXPECT_FALSE(Engine().GetStatus().adjusted);
+
+  m_sink.SetAnswer(1);
+  Engine().SyncNow();
+  ASSERT_TRUE(m_sink.WaitFor(NTPE_STATUS, 2));
+  EXPECT_EQ(m_clock.SetTargets().size(), 1u);
+  EXPECT_TRUE(Engine().GetStatus().adjusted);
+
+  // The (fake) clock now agrees with the server: nothing left to ask.
+  Engine().SyncNow();
+  ASSERT_TRUE(m_sink.WaitFor(NTPE_STATUS, 3));
+  const std::vector<Notification> entries = m_sink.Entries();
+  ASSERT_EQ(CodesOf(entries), (std::vector<uint32_t>{NTPE_STARTED, NTPE_ASKADJUST, NTPE_STATUS,
+                                                     NTPE_ASKADJUST, NTPE_STATUS, NTPE_STATUS}));
+  EXPECT_EQ(entries[1].host, "a.test");
+  EXPECT_EQ(entries[1].address, ServerAddress());
+  EXPECT_NEAR(static_cast<double>(entries[1].offset), -1000.0 * kSecond, 0.1 * kSecond);
+  EXPECT_LE(std::abs(Engine().GetStatus().offset), 100144);
+  EXPECT_EQ(m_clock.SetTargets().size(), 1u);
 }
 
 // The window answers the correction question on the thread that stops the

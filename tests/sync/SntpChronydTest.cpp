@@ -125,4 +125,15 @@ TEST_F(AgainstChronyd, CommandLineClientReportsEachExchange) {
   EXPECT_EQ(count, 3);
 }
 
+TEST_F(AgainstChronyd, OverlongHostNameIsNotResolved) {
+  std::string name;
+  while (name.size() < 300) name += std::string(59, 'n') + '.';
+  std::ostringstream out, err;
+  EXPECT_EQ(RunSntpClient({"--port", std::to_string(m_port), name, "127.0.0.1"}, out, err,
+                          platform::SystemResolver()),
+            0);
+  EXPECT_EQ(out.str().rfind(name + " 255.255.255.255 cannot resolve the name\n", 0), 0u)
+      << out.str();
+}
+
 }  // namespace
