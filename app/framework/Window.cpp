@@ -147,6 +147,11 @@ RECT CWnd::GetRectInParent() const {
 bool CWnd::PreTranslateMessage(MSG*) { return false; }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    CWnd* control = FromHandle(item->hwndItem);
+    if (control && control != this && control->DrawItem(*item)) return TRUE;
+  }
   return CallDefault(message, wParam, lParam);
 }
 

@@ -26,6 +26,10 @@
 //   };
 //   CMyButton button; button.SubclassDlgItem(IDOK, dialog.m_hWnd);
 //
+// Owner drawing. A parent passes WM_DRAWITEM on to the object bound to the
+// control (CWnd::WindowProc does it), so a control class draws itself by
+// overriding DrawItem.
+//
 // PreTranslateMessage is the pre-dispatch hook of the message loop (see
 // Application.h): return true to swallow the message.
 #ifndef APP_FRAMEWORK_WINDOW_H
@@ -81,6 +85,9 @@ class CWnd {
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // The platform's default processing: the window's original procedure.
   LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
+  // An owner-drawn control draws itself: the parent hands WM_DRAWITEM to the
+  // control's object. Return true when drawn.
+  virtual bool DrawItem(const DRAWITEMSTRUCT&) { return false; }
   // Called before a window is subclassed (the attach hook).
   virtual void PreSubclassWindow() {}
   // Called after the window is gone and the object unbound.
