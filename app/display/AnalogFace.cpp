@@ -67,6 +67,7 @@ COLORREF CAnalogFace::ScreenColour(Colour colour) const {
 void CAnalogFace::MakeMarks() {
   m_twelveMark.Reset(CreateBitmap(6, 6, 1, 1, kTwelveMarkBits));
   m_dstMark.Reset(CreateBitmap(13, 5, 1, 1, kDstMarkBits));
+  m_markDc.Reset(CreateCompatibleDC(nullptr));
 }
 
 void CAnalogFace::PrepareOffscreen(bool always) {
@@ -106,13 +107,12 @@ LRESULT CAnalogFace::OnDisplayChange(WPARAM bitsPerPixel, LPARAM) {
 
 void CAnalogFace::DrawMark(HDC dc, HBITMAP mark, int x, int y, int width, int height,
                            Colour background) {
-  MemoryDc source(CreateCompatibleDC(dc));
-  if (!source || !mark) return;
-  SelectScope keepMark(source.get(), mark);
+  if (!m_markDc || !mark) return;
+  SelectScope keepMark(m_markDc.get(), mark);
   DcColoursScope keepColours(dc);
   SetTextColor(dc, ScreenColour(MarkColour(m_lineColour)));
   SetBkColor(dc, ScreenColour(background));
-  BitBlt(dc, x, y, width, height, source.get(), 0, 0, SRCCOPY);
+  BitBlt(dc, x, y, width, height, m_markDc.get(), 0, 0, SRCCOPY);
 }
 
 void CAnalogFace::DrawDial(HDC dc, int width, int height) {
@@ -207,6 +207,7 @@ LRESULT CAnalogFace::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       ReleaseOffscreen();
+      m_markDc.Reset();
       m_twelveMark.Reset();
       m_dstMark.Reset();
       return CDisplayWidget::WindowProc(message, wParam, lParam);

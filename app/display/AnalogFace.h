@@ -44,6 +44,7 @@ class CAnalogFace : public CDisplayWidget {
 
   BitmapHandle m_twelveMark;
   BitmapHandle m_dstMark;
+  MemoryDc m_markDc;  // the marks are copied from here
   MemoryDc m_offscreenDc;
   BitmapHandle m_offscreen;
   HGDIOBJ m_previousBitmap;

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "GlyphStrip.h"
 #include "StripBitmaps.h"
 
 namespace {
@@ -25,8 +24,10 @@ CGlyphDisplay::~CGlyphDisplay() { DestroyWindow(); }
 
 void CGlyphDisplay::SetStrip(HBITMAP strip, const GlyphMap* map) {
   if (map) m_map = *map;
+  m_painter.SetMap(m_map);
   if (!strip || strip != m_strip.get()) {
     m_strip = MakeDisplayCopy(strip);
+    m_painter.SetStrip(m_strip.get());
     const SIZE size = BitmapSize(m_strip.get());
     m_cellHeight = size.cy;
     m_cellWidth = size.cx / kGlyphCellCount;
@@ -62,6 +63,7 @@ void CGlyphDisplay::SetCellCount(int count) {
 
 void CGlyphDisplay::SetMap(const GlyphMap* map) {
   m_map = map ? *map : DefaultGlyphMap();
+  m_painter.SetMap(m_map);
   if (m_hWnd && m_strip) RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
@@ -90,19 +92,50 @@ LRESULT CGlyphDisplay::OnDisplayChange(WPARAM bitsPerPixel, LPARAM) {
   return 0;
 }
 
+namespace {
+
+// One blank cell covers the left margin, six cover what lies right of the
+// text, so the background never needs erasing.
+std::string PaddedText(const std::string& text) { return " " + text + "      "; }
+
+}  // namespace
+
 void CGlyphDisplay::Paint() {
   PaintDc paint(m_hWnd);
   CountPaint();
-  // One blank cell covers the left margin, six cover what lies right of the
-  // text, so the background never needs erasing.
-  const std::string text = " " + GetWindowText() + "      ";
-  CGlyphStrip strip;
-  strip.SetStrip(m_strip.get());
-  strip.SetMap(m_map);
+  if (m_cellWidth <= 0) return;
+  const std::string text = PaddedText(GetWindowText());
+  // Only the cells the update region touches are copied.
+  const int left = m_margin - m_cellWidth;
+  const RECT& dirty = paint.paint().rcPaint;
+  const int first = dirty.left > left ? (dirty.left - left) / m_cellWidth : 0;
+  const int last = (dirty.right - 1 - left) / m_cellWidth;
+  if (first >= static_cast<int>(text.size()) || last < first) return;
+  const std::string cells =
+      text.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first + 1));
   DcColoursScope keep(paint.get());
   SetTextColor(paint.get(), m_textColour);
   SetBkColor(paint.get(), m_backColour);
-  strip.DrawGlyphs(paint.get(), text.c_str(), m_margin - m_cellWidth, 0);
+  m_painter.DrawGlyphs(paint.get(), cells.c_str(), left + first * m_cellWidth, 0);
+}
+
+void CGlyphDisplay::InvalidateChangedCells(const std::string& before, const std::string& after) {
+  const std::string was = PaddedText(before);
+  const std::string now = PaddedText(after);
+  const std::size_t length = was.size() > now.size() ? was.size() : now.size();
+  int first = -1;
+  int last = -1;
+  for (std::size_t i = 0; i < length; ++i) {
+    const char a = i < was.size() ? was[i] : ' ';
+    const char b = i < now.size() ? now[i] : ' ';
+    if (m_map[static_cast<unsigned char>(a)] == m_map[static_cast<unsigned char>(b)]) continue;
+    if (first < 0) first = static_cast<int>(i);
+    last = static_cast<int>(i);
+  }
+  if (first < 0 || m_cellWidth <= 0) return;  // every cell stays as it is
+  const int left = m_margin - m_cellWidth;
+  const RECT cells{left + first * m_cellWidth, 0, left + (last + 1) * m_cellWidth, m_cellHeight};
+  InvalidateRect(m_hWnd, &cells, FALSE);
 }
 
 LRESULT CGlyphDisplay::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -111,8 +144,9 @@ LRESULT CGlyphDisplay::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint();
       return 0;
     case WM_SETTEXT: {
+      const std::string before = GetWindowText();
       const LRESULT result = CallDefault(message, wParam, lParam);
-      Invalidate(true);
+      InvalidateChangedCells(before, GetWindowText());
       return result;
     }
     default:

@@ -6,8 +6,11 @@
 #ifndef APP_DISPLAY_GLYPHDISPLAY_H
 #define APP_DISPLAY_GLYPHDISPLAY_H
 
+#include <string>
+
 #include "DisplayWidget.h"
 #include "GlyphMap.h"
+#include "GlyphStrip.h"
 #include "SmallHelpers.h"
 
 class CGlyphDisplay : public CDisplayWidget {
@@ -42,10 +45,13 @@ class CGlyphDisplay : public CDisplayWidget {
 
  private:
   void Paint();
+  // A new text repaints only the cells that show something else.
+  void InvalidateChangedCells(const std::string& before, const std::string& after);
   void ResizeToIdeal();
 
   GlyphMap m_map;
   BitmapHandle m_strip;
+  CGlyphStrip m_painter;  // borrows m_strip, copies m_map
   Colour m_textColour;
   Colour m_backColour;
   int m_cellWidth;

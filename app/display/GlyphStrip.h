@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "GlyphMap.h"
+#include "GuiObjects.h"
 
 class CGlyphStrip {
  public:
@@ -15,13 +16,14 @@ class CGlyphStrip {
   void SetMap(const GlyphMap& map);
   // Copies the cell of each byte of text to (x + i x cell width, y). The
   // device context's text and background colours colour a mask strip.
-  void DrawGlyphs(HDC dc, const char* text, int x, int y) const;
+  void DrawGlyphs(HDC dc, const char* text, int x, int y);
 
   int CellWidth() const { return m_cellWidth; }
   int CellHeight() const { return m_cellHeight; }
 
  private:
   HBITMAP m_strip;
+  MemoryDc m_source;  // made once, for every later drawing too
   GlyphMap m_map;
   int m_cellWidth;
   int m_cellHeight;
