@@ -20,6 +20,8 @@
 //   key VK                press a virtual key (decimal) in the target's thread
 //   drag X1 Y1 X2 Y2      real mouse drag between two screen points
 //   children              list id, class, visibility, enabled state, rect, text
+//   post MSG WPARAM LPARAM  post a message to the target
+//   menu                  list the items of the open pop-up menu: id, state, text
 // Exit status: 0 done, 1 not found or timed out, 2 bad usage.
 #include <windows.h>
 
@@ -53,6 +55,29 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
   return TRUE;
 }
 
+// The items of the pop-up menu that is open (window class "#32768"): one
+// line each, "id<TAB>state<TAB>text" (id 0 and an empty text for a
+// separator; state holds MFS_* bits such as checked 8 and default 4096).
+int PrintOpenMenu(int timeoutMs) {
+  HWND menuWindow = nullptr;
+  e2e::WaitFor([&] { return (menuWindow = FindWindowA("#32768", nullptr)) != nullptr; }, timeoutMs);
+  if (!menuWindow) return 1;
+  const auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+  if (!menu) return 1;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    char text[256] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    std::printf("%u\t%u\t%s\n", info.wID, info.fState, text);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -80,6 +105,9 @@ int main(int argc, char** argv) {
   }
   auto number = [&](size_t i) { return std::atoi(arguments.at(i).c_str()); };
 
+  if (command == "menu") {
+    return PrintOpenMenu(timeoutMs);
+  }
   if (command == "workarea") {
     PrintRect(e2e::WorkArea());
     return 0;
@@ -136,6 +164,9 @@ int main(int argc, char** argv) {
     e2e::PressKey(target, number(0));
   } else if (command == "children") {
     EnumChildWindows(target, PrintChild, 0);
+  } else if (command == "post" && arguments.size() == 3) {
+    PostMessageA(target, static_cast<UINT>(number(0)), static_cast<WPARAM>(number(1)),
+                 static_cast<LPARAM>(number(2)));
   } else {
     return Usage();
   }
