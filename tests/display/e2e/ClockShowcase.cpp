@@ -2,12 +2,15 @@
 // screenshot test and the daylight-saving test, which run it from outside.
 //
 //   clock_showcase show MS     shows the lists for MS milliseconds
-//   clock_showcase dst MS      London, New York and Sydney for MS
-//                              milliseconds; prints "utc|clock|digital
+//   clock_showcase dst UTC     London, New York and Sydney: prints "ready"
+//                              once they show, then "utc|clock|digital
 //                              time|tooltip" whenever a clock's time or
-//                              tooltip changes
-#include <commctrl.h>
+//                              tooltip changes, until it has seen the UTC
+//                              instant pass (at most two minutes)
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,9 +42,8 @@ struct ListLook {
 
 class CShowcaseWindow : public CWnd {
  public:
-  CShowcaseWindow(bool dst, int milliseconds) : m_dst(dst), m_milliseconds(milliseconds) {
-    m_fonts.RebuildFontTable();
-  }
+  // dst: run until the UTC instant `until`; otherwise for `until` ms.
+  CShowcaseWindow(bool dst, long until) : m_dst(dst), m_until(until) { m_fonts.RebuildFontTable(); }
 
   bool Open() {
     WNDCLASSEXA info{};
@@ -72,7 +74,11 @@ class CShowcaseWindow : public CWnd {
         } else {
           AddShowcaseLists();
         }
-        SetTimer(m_hWnd, kEndTimer, static_cast<UINT>(m_milliseconds), nullptr);
+        SetTimer(m_hWnd, kEndTimer, m_dst ? 120000 : static_cast<UINT>(m_until), nullptr);
+        if (m_dst) {
+          std::printf("ready\n");
+          std::fflush(stdout);
+        }
         return 0;
       case WM_TIMER:
         if (wParam == kEndTimer) {
@@ -147,6 +153,18 @@ class CShowcaseWindow : public CWnd {
   }
 
   void Sample() {
+    // The test moves the clock back to just before the instant once the
+    // window is up; the run ends when the instant has passed after that.
+    const int32_t now = UtcNow();
+    if (!m_seenBefore && now <= m_until) {
+      m_seenBefore = true;
+      m_lists.front()->TickAll(false);  // what the clocks showed before is no news
+    }
+    if (!m_seenBefore) return;
+    if (now > m_until) {
+      DestroyWindow();
+      return;
+    }
     const CClockList& list = *m_lists.front();
     for (int i = 0; i < list.Count(); ++i) {
       CClockWidget* clock = list.GetClock(i);
@@ -160,7 +178,8 @@ class CShowcaseWindow : public CWnd {
   }
 
   bool m_dst;
-  int m_milliseconds;
+  long m_until;
+  bool m_seenBefore = false;
   CGlyphFontTable m_fonts;
   std::vector<std::unique_ptr<CClockList>> m_lists;
   std::string m_shown[8];
@@ -175,8 +194,8 @@ int main(int argc, char** argv) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   const bool dst = argc > 1 && std::strcmp(argv[1], "dst") == 0;
-  const int milliseconds = argc > 2 ? std::atoi(argv[2]) : 5000;
-  CShowcaseWindow window(dst, milliseconds);
+  const long until = argc > 2 ? std::atol(argv[2]) : 5000;
+  CShowcaseWindow window(dst, until);
   if (!window.Open()) return 1;
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
