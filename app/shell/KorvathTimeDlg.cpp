@@ -183,6 +183,7 @@ void CKorvathTimeDlg::LayoutDecorations() {
     SetWindowPos(p.button.m_hWnd, nullptr, p.at.x, p.at.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   }
+  RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CKorvathTimeDlg::ReloadPicture() {
@@ -598,7 +599,7 @@ LRESULT CKorvathTimeDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
       return CDraggableDlg::WindowProc(message, wParam, lParam);
     case WM_NOTIFY: {
       const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->idFrom == IDC_CLOCK_LIST && header->code == CLN_SIZECHANGED) {
+      if (header->hwndFrom == m_clocks.m_hWnd && header->code == CLN_SIZECHANGED) {
         LayoutWindow();
         return 0;
       }

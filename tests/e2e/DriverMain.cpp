@@ -1,7 +1,8 @@
 // vorlix-drive: the end-to-end driver as a command for test scripts.
 //
 //   vorlix-drive COMMAND [--title T] [--class C] [--child-text T] [--id N]
-//                        [--timeout MS] [ARGUMENTS]
+//                        [--timeout MS] [--any] [ARGUMENTS]
+// (--any: hidden top-level windows count too)
 //
 // Commands (the target is the window the options select):
 //   find                  print the target's handle; fails when there is none
@@ -21,7 +22,6 @@
 //   drag X1 Y1 X2 Y2      real mouse drag between two screen points
 //   children              list id, class, visibility, enabled state, rect, text
 //   post MSG WPARAM LPARAM  post a message to the target
-//   menu                  list the items of the open pop-up menu: id, state, text
 // Exit status: 0 done, 1 not found or timed out, 2 bad usage.
 #include <windows.h>
 
@@ -55,29 +55,6 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
   return TRUE;
 }
 
-// The items of the pop-up menu that is open (window class "#32768"): one
-// line each, "id<TAB>state<TAB>text" (id 0 and an empty text for a
-// separator; state holds MFS_* bits such as checked 8 and default 4096).
-int PrintOpenMenu(int timeoutMs) {
-  HWND menuWindow = nullptr;
-  e2e::WaitFor([&] { return (menuWindow = FindWindowA("#32768", nullptr)) != nullptr; }, timeoutMs);
-  if (!menuWindow) return 1;
-  const auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
-  if (!menu) return 1;
-  const int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    char text[256] = {};
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
-    info.dwTypeData = text;
-    info.cch = sizeof text;
-    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
-    std::printf("%u\t%u\t%s\n", info.wID, info.fState, text);
-  }
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,6 +74,8 @@ int main(int argc, char** argv) {
       query.childText = argv[++i];
     } else if (option == "--id" && hasValue) {
       query.controlId = std::atoi(argv[++i]);
+    } else if (option == "--any") {
+      query.includeHidden = true;
     } else if (option == "--timeout" && hasValue) {
       timeoutMs = std::atoi(argv[++i]);
     } else {
@@ -105,9 +84,6 @@ int main(int argc, char** argv) {
   }
   auto number = [&](size_t i) { return std::atoi(arguments.at(i).c_str()); };
 
-  if (command == "menu") {
-    return PrintOpenMenu(timeoutMs);
-  }
   if (command == "workarea") {
     PrintRect(e2e::WorkArea());
     return 0;
