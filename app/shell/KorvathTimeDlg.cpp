@@ -190,11 +190,11 @@ void CKorvathTimeDlg::ReloadPicture() {
   const bool manyColours = ScreenBitsPerPixel() >= 16;
   const int id = m_tall ? (manyColours ? IDB_PICTURE_TALL : IDB_PICTURE_TALL_LOW_COLOUR)
                         : (manyColours ? IDB_PICTURE_WIDE : IDB_PICTURE_WIDE_LOW_COLOUR);
-  HANDLE bitmap = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
-                             LR_SHARED);
+  HANDLE bitmap =
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_SHARED);
   HWND picture = GetDlgItem(IDC_PICTURE);
-  HANDLE previous = reinterpret_cast<HANDLE>(SendMessageA(
-      picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+  HANDLE previous = reinterpret_cast<HANDLE>(
+      SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
   // Shared bitmaps belong to the system; only one the control made is ours.
   if (previous && previous != bitmap) {
     HINSTANCE module = GetModuleHandleA(nullptr);
@@ -297,8 +297,8 @@ int CKorvathTimeDlg::ShowMessage(const char* text, const char* title, int iconKi
 
 bool CKorvathTimeDlg::PreTranslateMessage(MSG* message) {
   const bool baseAnswer = CDraggableDlg::PreTranslateMessage(message);
-  if (message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST &&
-      message->wParam > 1 && message->wParam != VK_ESCAPE) {
+  if (message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST && message->wParam > 1 &&
+      message->wParam != VK_ESCAPE) {
     return m_accelerators && TranslateAcceleratorA(m_hWnd, m_accelerators, message) != 0;
   }
   return baseAnswer;
@@ -384,8 +384,8 @@ void CKorvathTimeDlg::ShowContextMenu(bool fromTray) {
   SetFocus(m_hWnd);
   SendMessageA(m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
   m_menuUp = true;
-  const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                     cursor.x, cursor.y, 0, m_hWnd, nullptr);
+  const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, cursor.x,
+                                     cursor.y, 0, m_hWnd, nullptr);
   m_menuUp = false;
   PostMessageA(m_hWnd, kAfterMenuMessage, 0, 0);
   if (command != 0) SendMessageA(m_hWnd, WM_COMMAND, static_cast<WPARAM>(command), 0);
@@ -393,10 +393,10 @@ void CKorvathTimeDlg::ShowContextMenu(bool fromTray) {
 }
 
 int CKorvathTimeDlg::AskAdjustment(CNtpEngine& engine, const SyncStatus& status) {
-  const std::string text = AdjustmentQuestionText(status.server, status.offset,
-                                                  engine.GetThreshold());
-  const int choice = ShowMessage(text.c_str(), "Vorlix Sychronization", 4,
-                                 "Yes|No|Threshold|Server", 2, 0);
+  const std::string text =
+      AdjustmentQuestionText(status.server, status.offset, engine.GetThreshold());
+  const int choice =
+      ShowMessage(text.c_str(), "Vorlix Sychronization", 4, "Yes|No|Threshold|Server", 2, 0);
   return choice == 0 ? 1 : 0;
 }
 
