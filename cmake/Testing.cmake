@@ -14,13 +14,21 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
+# LAUNCHER: a command that runs the test program (for instance one that starts
+# a server beside it); it gets the program, behind the Wine emulator when
+# cross-built.
 function(vorlix_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;LAUNCHER" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gmock
                                         GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
-  add_test(NAME ${name} COMMAND ${name})
+  if(ARG_LAUNCHER)
+    add_test(NAME ${name}
+             COMMAND ${ARG_LAUNCHER} ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   if(NOT WIN32)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT
                          "VORLIX_PROFILE_DIR=${CMAKE_BINARY_DIR}/profiles/${name}")

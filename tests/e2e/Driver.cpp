@@ -33,7 +33,7 @@ bool HasChildWithText(HWND parent, const std::string& text) {
 BOOL CALLBACK CheckTopWindow(HWND window, LPARAM context) {
   auto* search = reinterpret_cast<Search*>(context);
   const WindowQuery& q = *search->query;
-  if (!IsWindowVisible(window)) return TRUE;
+  if (!q.includeHidden && !IsWindowVisible(window)) return TRUE;
   if (!q.title.empty() && Text(window) != q.title) return TRUE;
   if (!q.className.empty()) {
     char name[256] = {};

@@ -16,10 +16,11 @@ namespace e2e {
 // children match every field given (empty fields match anything), then
 // optionally one of its descendants by control id.
 struct WindowQuery {
-  std::string title;      // exact window text of the top-level window
-  std::string className;  // its class name, such as "#32770"
-  std::string childText;  // some descendant has exactly this text
-  int controlId = -1;     // the descendant with this id (-1: the top-level itself)
+  std::string title;           // exact window text of the top-level window
+  std::string className;       // its class name, such as "#32770"
+  std::string childText;       // some descendant has exactly this text
+  bool includeHidden = false;  // hidden top-level windows count too
+  int controlId = -1;          // the descendant with this id (-1: the top-level itself)
 };
 
 HWND FindTopWindow(const WindowQuery& query);

@@ -1,7 +1,8 @@
 // vorlix-drive: the end-to-end driver as a command for test scripts.
 //
 //   vorlix-drive COMMAND [--title T] [--class C] [--child-text T] [--id N]
-//                        [--timeout MS] [ARGUMENTS]
+//                        [--timeout MS] [--any] [ARGUMENTS]
+// (--any: hidden top-level windows count too)
 //
 // Commands (the target is the window the options select):
 //   find                  print the target's handle; fails when there is none
@@ -20,6 +21,7 @@
 //   key VK                press a virtual key (decimal) in the target's thread
 //   drag X1 Y1 X2 Y2      real mouse drag between two screen points
 //   children              list id, class, visibility, enabled state, rect, text
+//   post MSG WPARAM LPARAM  post a message to the target
 // Exit status: 0 done, 1 not found or timed out, 2 bad usage.
 #include <windows.h>
 
@@ -72,6 +74,8 @@ int main(int argc, char** argv) {
       query.childText = argv[++i];
     } else if (option == "--id" && hasValue) {
       query.controlId = std::atoi(argv[++i]);
+    } else if (option == "--any") {
+      query.includeHidden = true;
     } else if (option == "--timeout" && hasValue) {
       timeoutMs = std::atoi(argv[++i]);
     } else {
@@ -136,6 +140,9 @@ int main(int argc, char** argv) {
     e2e::PressKey(target, number(0));
   } else if (command == "children") {
     EnumChildWindows(target, PrintChild, 0);
+  } else if (command == "post" && arguments.size() == 3) {
+    PostMessageA(target, static_cast<UINT>(number(0)), static_cast<WPARAM>(number(1)),
+                 static_cast<LPARAM>(number(2)));
   } else {
     return Usage();
   }

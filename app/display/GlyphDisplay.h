@@ -1,0 +1,63 @@
+// CGlyphDisplay: the digital time of one clock, drawn from a glyph strip.
+//
+// The text shown is the window's own text (so other programs can read it
+// with WM_GETTEXT); the display keeps its own copy of the strip, prepared for
+// the screen once per SetStrip.
+#ifndef APP_DISPLAY_GLYPHDISPLAY_H
+#define APP_DISPLAY_GLYPHDISPLAY_H
+
+#include <string>
+
+#include "DisplayWidget.h"
+#include "GlyphMap.h"
+#include "GlyphStrip.h"
+#include "SmallHelpers.h"
+
+class CGlyphDisplay : public CDisplayWidget {
+ public:
+  CGlyphDisplay();
+  ~CGlyphDisplay() override;
+
+  // Copies map first when given. Unless strip is the display's own copy,
+  // replaces that copy with one of strip and sizes the window for its cells.
+  // The caller keeps strip; null leaves the display without a strip.
+  void SetStrip(HBITMAP strip, const GlyphMap* map);
+  void CopyStripFrom(const CGlyphDisplay& other);
+  void SetColours(Colour text, Colour back);
+  void SetMargin(int pixels);
+  // The number of characters the display is sized for.
+  void SetCellCount(int count);
+  // Null: the default glyph map.
+  void SetMap(const GlyphMap* map);
+  int GetIdealSize(SIZE& size) override;
+  LRESULT OnDisplayChange(WPARAM bitsPerPixel, LPARAM lParam) override;
+
+  HBITMAP Strip() const { return m_strip.get(); }
+  int CellWidth() const { return m_cellWidth; }
+  int CellHeight() const { return m_cellHeight; }
+  int CellCount() const { return m_cellCount; }
+  int Margin() const { return m_margin; }
+  Colour TextColour() const { return m_textColour; }
+  Colour BackColour() const { return m_backColour; }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint();
+  // A new text repaints only the cells that show something else.
+  void InvalidateChangedCells(const std::string& before, const std::string& after);
+  void ResizeToIdeal();
+
+  GlyphMap m_map;
+  BitmapHandle m_strip;
+  CGlyphStrip m_painter;  // borrows m_strip, copies m_map
+  Colour m_textColour;
+  Colour m_backColour;
+  int m_cellWidth;
+  int m_cellHeight;
+  int m_margin;
+  int m_cellCount;
+};
+
+#endif
