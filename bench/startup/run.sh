@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Start-up time of VorlixApp under Wine with 12 clocks, from process start to
+# its main window being visible on the X display, side by side with a
+# minimal Win32 program that shows one window (the floor Wine sets); the
+# median of 10 runs of each, interleaved, and their ratio (goal: under 1.5).
+# Then the private memory of the program with 36 clocks after one minute
+# (goal: under 16 MB).
+# Needs DISPLAY and WINEPREFIX. Usage: run.sh VorlixApp.exe MinimalWindow.exe [RUNS]
+set -euo pipefail
+app=$1 floor=$2 runs=${3:-10}
+wine=/usr/lib/wine/wine64
+ini="$WINEPREFIX/drive_c/windows/VorlixApp.ini"
+backup=$(mktemp)
+[ -f "$ini" ] && cp "$ini" "$backup"
+restore() { if [ -s "$backup" ]; then cp "$backup" "$ini"; else rm -f "$ini"; fi; rm -f "$backup"; }
+trap restore EXIT
+
+write_clocks() {  # count
+  { printf '[Clocks 000]\r\nZones=%d\r\n' "$1"
+    for ((i = 0; i < $1; i++)); do printf 'Zone %03d=%d\r\n' "$i" $((i * 7 % 265)); done
+  } > "$ini"
+}
+
+# Seconds from start to the window being mapped, for one run of a program.
+time_to_window() {  # program title
+  local start end pid
+  start=$(date +%s.%N)
+  "$wine" "$1" /dryrun >/dev/null 2>&1 &
+  pid=$!
+  xdotool search --sync --onlyvisible --name "^$2\$" >/dev/null
+  end=$(date +%s.%N)
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+  pkill -f "$(basename "$1")" 2>/dev/null || true
+  sleep 0.5
+  python3 -c "print($end - $start)"
+}
+
+write_clocks 12
+app_times=() floor_times=()
+for ((run = 0; run < runs; run++)); do
+  floor_times+=("$(time_to_window "$floor" "Vorlix Startup Floor")")
+  app_times+=("$(time_to_window "$app" "Vorlix Main Clock Window")")
+done
+
+write_clocks 36
+"$wine" "$app" /dryrun >/dev/null 2>&1 &
+xdotool search --sync --onlyvisible --name "^Vorlix Main Clock Window\$" >/dev/null
+sleep 60
+pid=$(pgrep -f 'VorlixApp.exe' | head -1)
+private_kb=$(awk '/^Private_(Clean|Dirty):/ {sum += $2} END {print sum}' "/proc/$pid/smaps_rollup")
+pkill -f VorlixApp.exe || true
+
+python3 - "$private_kb" "${floor_times[*]}" "${app_times[*]}" <<'PY'
+import statistics, sys
+private_kb = int(sys.argv[1])
+floor = [float(x) for x in sys.argv[2].split()]
+app = [float(x) for x in sys.argv[3].split()]
+f, a = statistics.median(floor), statistics.median(app)
+print(f"minimal window: median {f * 1000:.0f} ms over {len(floor)} runs")
+print(f"VorlixApp, 12 clocks: median {a * 1000:.0f} ms over {len(app)} runs")
+print(f"start-up ratio: {a / f:.2f} (goal: under 1.5)")
+print(f"private memory with 36 clocks after one minute: {private_kb / 1024:.1f} MB (goal: under 16 MB)")
+PY
