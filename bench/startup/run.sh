@@ -30,7 +30,6 @@ time_to_window() {  # program title
   xdotool search --sync --onlyvisible --name "^$2\$" >/dev/null
   end=$(date +%s.%N)
   kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
-  pkill -f "$(basename "$1")" 2>/dev/null || true
   sleep 0.5
   python3 -c "print($end - $start)"
 }
@@ -44,11 +43,11 @@ done
 
 write_clocks 36
 "$wine" "$app" /dryrun >/dev/null 2>&1 &
+pid=$!
 xdotool search --sync --onlyvisible --name "^Vorlix Main Clock Window\$" >/dev/null
 sleep 60
-pid=$(pgrep -f 'VorlixApp.exe' | head -1)
 private_kb=$(awk '/^Private_(Clean|Dirty):/ {sum += $2} END {print sum}' "/proc/$pid/smaps_rollup")
-pkill -f VorlixApp.exe || true
+kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
 
 python3 - "$private_kb" "${floor_times[*]}" "${app_times[*]}" <<'PY'
 import statistics, sys
