@@ -145,6 +145,27 @@ screenshot main-seven-clocks.png
 exit_with_yes
 [ "$(section_value 'Clocks 000' Zones)" = "7" ] || fail "saved zones: $(section_value 'Clocks 000' Zones)"
 
+# --- Four clocks at a chosen instant (libfaketime moves the program's clock):
+# the glyph displays show each zone's time, the zone buttons its first place.
+start_scenario four-clocks
+printf '[Clocks 000]\r\nZones=4\r\nZone 000=92\r\nZone 001=39\r\nZone 002=239\r\nZone 003=208\r\n' > "$ini"
+faketime_library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
+LD_PRELOAD="$faketime_library" FAKETIME="@2026-07-01 12:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+  "$wine" "$app" /dryrun &
+app_pid=$!
+wait_main
+sleep 1
+children=$(drive children "${main[@]}")
+labels=$(echo "$children" | awk -F'\t' '$1 == 101 && $2 == "Button" {print $NF}' | paste -sd,)
+[ "$labels" = "Belfast,Akron,Canberra,Kathmandu" ] || fail "zone buttons: $labels"
+# The digital times, without their seconds: London on summer time, New York
+# on daylight time, Sydney in its winter, Kathmandu at +5:45.
+times=$(echo "$children" | awk -F'\t' '$NF ~ /[0-9]:[0-9][0-9]:[0-9][0-9] [AP]M$/ {print $NF}' |
+  sed -E 's/:[0-9][0-9] ([AP]M)$/ \1/; s/^ +//' | paste -sd,)
+[ "$times" = "1:00 PM,8:00 AM,10:00 PM,5:45 PM" ] || fail "digital times: $times"
+screenshot main-four-clocks.png
+exit_with_yes
+
 # --- A second copy shows the hidden first copy and ends.
 start_scenario second-copy
 run_app
