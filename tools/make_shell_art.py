@@ -18,8 +18,9 @@ import os
 import struct
 
 from make_dialog_art import (OUT, VGA, WHITE, NAVY, SILVER, RED, MAROON,
-                             capsule, circle, dib_32bit, dib_4bit, grow, minus, nearest,
+                             capsule, circle, dib_32bit, grow, minus, nearest,
                              polygon, rect, render, ring, union, write_bmp, write_icon_file)
+from make_dialog_art import icon_images as dialog_icon_images
 
 SEA = (40, 110, 200)
 LAND = (70, 160, 80)
@@ -81,8 +82,9 @@ def arrow(angle_degrees):
 
 
 def icon_images(layers):
-    return [(16, dib_4bit(render(16, layers)), 4), (32, dib_4bit(render(32, layers)), 4),
-            (16, dib_32bit(render(16, layers)), 32), (32, dib_32bit(render(32, layers)), 32)]
+    """The dialog icons' 16-colour images, followed by 32-bit ones."""
+    return dialog_icon_images(layers) + [(16, dib_32bit(render(16, layers)), 32),
+                                         (32, dib_32bit(render(32, layers)), 32)]
 
 
 # A 3 x 5 pixel font for the picture's word.

@@ -165,10 +165,9 @@ void CKorvathTimeDlg::LayoutDecorations() {
   AdjustWindowRectEx(&frame, GetWindowLongA(m_hWnd, GWL_STYLE), FALSE,
                      GetWindowLongA(m_hWnd, GWL_EXSTYLE));
   const RECT current = GetWindowRect();
-  Rect target{current.left, current.top, current.left + frame.right - frame.left,
+  RECT target{current.left, current.top, current.left + frame.right - frame.left,
               current.top + frame.bottom - frame.top};
-  const RECT work = WorkArea();
-  MoveRectInside(target, Rect{work.left, work.top, work.right, work.bottom});
+  MoveRectInside(target, WorkArea());
   SetWindowPos(m_hWnd, nullptr, target.left, target.top, target.right - target.left,
                target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
   UpdateScootArrow();
@@ -195,17 +194,10 @@ void CKorvathTimeDlg::ReloadPicture() {
   HWND picture = GetDlgItem(IDC_PICTURE);
   HANDLE previous = reinterpret_cast<HANDLE>(
       SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
-  // Shared bitmaps belong to the system; only one the control made is ours.
-  if (previous && previous != bitmap) {
-    HINSTANCE module = GetModuleHandleA(nullptr);
-    bool shared = false;
-    for (int candidate : {IDB_PICTURE_TALL, IDB_PICTURE_WIDE, IDB_PICTURE_TALL_LOW_COLOUR,
-                          IDB_PICTURE_WIDE_LOW_COLOUR}) {
-      shared = shared || previous == LoadImageA(module, MAKEINTRESOURCEA(candidate), IMAGE_BITMAP,
-                                                0, 0, LR_SHARED);
-    }
-    if (!shared) DeleteObject(previous);
-  }
+  // The bitmaps we give are shared and belong to the system; only the one the
+  // control made from the template is ours to free.
+  if (previous && !m_pictureShared) DeleteObject(previous);
+  m_pictureShared = true;
 }
 
 void CKorvathTimeDlg::UpdateScootArrow() {
@@ -437,11 +429,8 @@ void CKorvathTimeDlg::OnSettingChange(WPARAM action) {
   }
   const RECT work = WorkArea();
   m_clocks.SetWrapWidth(work.right - work.left);
-  RECT r = GetWindowRect();
-  Rect moved{r.left, r.top, r.right, r.bottom};
-  if (MoveRectInside(moved, Rect{work.left, work.top, work.right, work.bottom})) {
-    MoveWindowTo(m_hWnd, moved.left, moved.top);
-  }
+  RECT moved = GetWindowRect();
+  if (MoveRectInside(moved, work)) MoveWindowTo(m_hWnd, moved.left, moved.top);
   LayoutWindow();
 }
 

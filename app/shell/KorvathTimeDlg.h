@@ -92,6 +92,7 @@ class CKorvathTimeDlg : public CDraggableDlg {
   IconHandle m_bigIcon;
   IconHandle m_smallIcon;
   bool m_tall = false;
+  bool m_pictureShared = false;  // the picture shows one of our shared bitmaps
   POINT m_favourite{0, 0};
   HACCEL m_accelerators = nullptr;
   bool m_menuUp = false;
