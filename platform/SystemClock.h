@@ -11,6 +11,15 @@
 
 namespace platform {
 
+constexpr uint64_t kFileTimeTicksPerSecond = 10000000;
+// 1970-01-01 00:00:00 UTC as a file time.
+constexpr uint64_t kFileTimeUnixEpoch = 116444736000000000ull;
+
+// Whole seconds since 1970 of a file time at or after 1970.
+inline int64_t FileTimeToUnixSeconds(uint64_t fileTime) {
+  return static_cast<int64_t>((fileTime - kFileTimeUnixEpoch) / kFileTimeTicksPerSecond);
+}
+
 class ISystemClock {
  public:
   virtual ~ISystemClock() = default;

@@ -50,7 +50,7 @@ void CAnalogFace::SetTime(int hour, int minute, int second, bool dst) {
   m_minute = minute;
   m_second = second;
   m_dst = dst;
-  if (m_hWnd) Invalidate(true);
+  DrawNow();
 }
 
 int CAnalogFace::GetIdealSize(SIZE& size) {
@@ -71,14 +71,18 @@ void CAnalogFace::MakeMarks() {
 }
 
 void CAnalogFace::PrepareOffscreen(bool always) {
+  const RECT client = GetClientRect();
+  if (!always && m_offscreenDc && m_offscreen) {
+    const SIZE have = BitmapSize(m_offscreen.get());
+    if (have.cx >= client.right && have.cy >= client.bottom) return;
+  }
+  // The screen's context is taken only when something must be made: under
+  // Wine every fetch of it is a round trip to the server.
   WindowDc screen(nullptr);
   if (!m_offscreenDc) {
     m_offscreenDc.Reset(CreateCompatibleDC(screen.get()));
     if (!m_offscreenDc) return;
   }
-  const RECT client = GetClientRect();
-  const SIZE have = BitmapSize(m_offscreen.get());
-  if (!always && m_offscreen && have.cx >= client.right && have.cy >= client.bottom) return;
   BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), client.right > 0 ? client.right : 1,
                                              client.bottom > 0 ? client.bottom : 1));
   if (!bitmap) return;
@@ -177,14 +181,24 @@ void CAnalogFace::DrawFace(int width, int height) {
   DrawHands(dc, width, height, m_lineColour, m_secondColour);
 }
 
-void CAnalogFace::Paint() {
-  PaintDc paint(m_hWnd);
+void CAnalogFace::Redraw(HDC dc) {
   CountPaint();
   PrepareOffscreen(false);
   if (!m_offscreenDc || !m_offscreen) return;
   const RECT client = GetClientRect();
   DrawFace(client.right, client.bottom);
-  BitBlt(paint.get(), 0, 0, client.right, client.bottom, m_offscreenDc.get(), 0, 0, SRCCOPY);
+  BitBlt(dc, 0, 0, client.right, client.bottom, m_offscreenDc.get(), 0, 0, SRCCOPY);
+}
+
+void CAnalogFace::Paint() {
+  PaintDc paint(m_hWnd);
+  Redraw(paint.get());
+}
+
+void CAnalogFace::DrawNow() {
+  if (!m_hWnd || !IsWindowVisible(m_hWnd)) return;  // showing it paints it
+  WindowDc dc(m_hWnd);
+  if (dc.get()) Redraw(dc.get());
 }
 
 LRESULT CAnalogFace::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

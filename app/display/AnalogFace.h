@@ -1,6 +1,6 @@
 // CAnalogFace: the round face of a clock: dial, ticks, hands, an optional
-// second hand and shadow, a mark at twelve and a "DST" mark. Every paint
-// draws the whole face off screen and copies it in one step, so the hands
+// second hand and shadow, a mark at twelve and a "DST" mark. Every drawing
+// makes the whole face off screen and copies it in one step, so the hands
 // never flicker.
 #ifndef APP_DISPLAY_ANALOGFACE_H
 #define APP_DISPLAY_ANALOGFACE_H
@@ -39,7 +39,12 @@ class CAnalogFace : public CDisplayWidget {
   void DrawHands(HDC dc, int width, int height, Colour line, Colour second);
   // With 8 or fewer bits per pixel colours are palette-relative.
   COLORREF ScreenColour(Colour colour) const;
+  // Draws the whole face on dc.
+  void Redraw(HDC dc);
   void Paint();
+  // A new time is drawn at once rather than through the paint cycle: each
+  // face changes every second, and a paint cycle costs several times more.
+  void DrawNow();
   void ReleaseOffscreen();
 
   BitmapHandle m_twelveMark;

@@ -100,26 +100,29 @@ std::string PaddedText(const std::string& text) { return " " + text + "      "; 
 
 }  // namespace
 
-void CGlyphDisplay::Paint() {
-  PaintDc paint(m_hWnd);
+void CGlyphDisplay::DrawCells(HDC dc, const RECT& area) {
   CountPaint();
   if (m_cellWidth <= 0) return;
   const std::string text = PaddedText(GetWindowText());
-  // Only the cells the update region touches are copied.
+  // Only the cells the area touches are copied.
   const int left = m_margin - m_cellWidth;
-  const RECT& dirty = paint.paint().rcPaint;
-  const int first = dirty.left > left ? (dirty.left - left) / m_cellWidth : 0;
-  const int last = (dirty.right - 1 - left) / m_cellWidth;
+  const int first = area.left > left ? (area.left - left) / m_cellWidth : 0;
+  const int last = (area.right - 1 - left) / m_cellWidth;
   if (first >= static_cast<int>(text.size()) || last < first) return;
   const std::string cells =
       text.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first + 1));
-  DcColoursScope keep(paint.get());
-  SetTextColor(paint.get(), m_textColour);
-  SetBkColor(paint.get(), m_backColour);
-  m_painter.DrawGlyphs(paint.get(), cells.c_str(), left + first * m_cellWidth, 0);
+  DcColoursScope keep(dc);
+  SetTextColor(dc, m_textColour);
+  SetBkColor(dc, m_backColour);
+  m_painter.DrawGlyphs(dc, cells.c_str(), left + first * m_cellWidth, 0);
 }
 
-void CGlyphDisplay::InvalidateChangedCells(const std::string& before, const std::string& after) {
+void CGlyphDisplay::Paint() {
+  PaintDc paint(m_hWnd);
+  DrawCells(paint.get(), paint.paint().rcPaint);
+}
+
+void CGlyphDisplay::DrawChangedCells(const std::string& before, const std::string& after) {
   const std::string was = PaddedText(before);
   const std::string now = PaddedText(after);
   const std::size_t length = was.size() > now.size() ? was.size() : now.size();
@@ -133,9 +136,11 @@ void CGlyphDisplay::InvalidateChangedCells(const std::string& before, const std:
     last = static_cast<int>(i);
   }
   if (first < 0 || m_cellWidth <= 0) return;  // every cell stays as it is
+  if (!IsWindowVisible(m_hWnd)) return;       // showing it paints it
   const int left = m_margin - m_cellWidth;
   const RECT cells{left + first * m_cellWidth, 0, left + (last + 1) * m_cellWidth, m_cellHeight};
-  InvalidateRect(m_hWnd, &cells, FALSE);
+  WindowDc dc(m_hWnd);
+  if (dc.get()) DrawCells(dc.get(), cells);
 }
 
 LRESULT CGlyphDisplay::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -146,7 +151,7 @@ LRESULT CGlyphDisplay::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
       const std::string before = GetWindowText();
       const LRESULT result = CallDefault(message, wParam, lParam);
-      InvalidateChangedCells(before, GetWindowText());
+      DrawChangedCells(before, GetWindowText());
       return result;
     }
     default:

@@ -44,9 +44,13 @@ class CGlyphDisplay : public CDisplayWidget {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // Draws the cells that area touches.
+  void DrawCells(HDC dc, const RECT& area);
   void Paint();
-  // A new text repaints only the cells that show something else.
-  void InvalidateChangedCells(const std::string& before, const std::string& after);
+  // A new text redraws at once, and only the cells that show something else:
+  // the time changes every second, and a paint cycle costs several times
+  // more than drawing a cell or two.
+  void DrawChangedCells(const std::string& before, const std::string& after);
   void ResizeToIdeal();
 
   GlyphMap m_map;

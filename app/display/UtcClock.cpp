@@ -1,10 +1,15 @@
 #include "UtcClock.h"
 
-#include <ctime>
+#include "SystemClock.h"
 
 namespace {
 
-int32_t RuntimeTime() { return static_cast<int32_t>(std::time(nullptr)); }
+// The machine clock read directly: the C runtime's time() looks up the time
+// zone on every call, which under Wine costs several server round trips.
+int32_t RuntimeTime() {
+  return static_cast<int32_t>(
+      platform::FileTimeToUnixSeconds(platform::MachineClock().FileTimeNow()));
+}
 
 UtcSource g_source = RuntimeTime;
 

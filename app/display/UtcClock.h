@@ -1,5 +1,5 @@
-// Where the clocks read the current UTC instant. The program uses the C
-// runtime's time(); tests put a fake clock in its place.
+// Where the clocks read the current UTC instant. The program uses the
+// machine clock; tests put a fake clock in its place.
 #ifndef APP_DISPLAY_UTCCLOCK_H
 #define APP_DISPLAY_UTCCLOCK_H
 
@@ -8,7 +8,7 @@
 using UtcSource = int32_t (*)();
 
 int32_t UtcNow();
-// Null puts time() back.
+// Null puts the machine clock back.
 void SetUtcSource(UtcSource source);
 
 #endif

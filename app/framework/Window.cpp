@@ -2,9 +2,9 @@
 
 #include <vector>
 
-namespace {
+#include "WindowObjectMap.h"
 
-const char kObjectProperty[] = "Vorlix.CWnd";
+namespace {
 
 // The object CreateEx is creating, bound by StandardWindowProc at the window's
 // first message.
@@ -21,10 +21,7 @@ CWnd::~CWnd() {
   }
 }
 
-CWnd* CWnd::FromHandle(HWND window) {
-  if (!window) return nullptr;
-  return static_cast<CWnd*>(GetPropA(window, kObjectProperty));
-}
+CWnd* CWnd::FromHandle(HWND window) { return FindWindowObject(window); }
 
 LRESULT CALLBACK CWnd::StandardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* object = FromHandle(window);
@@ -40,14 +37,14 @@ LRESULT CALLBACK CWnd::StandardWindowProc(HWND window, UINT message, WPARAM wPar
 void CWnd::Bind(HWND window, WNDPROC superProc) {
   m_hWnd = window;
   m_superProc = superProc;
-  SetPropA(window, kObjectProperty, this);
+  MapWindowObject(window, this);
 }
 
 void CWnd::Unbind() {
   if (m_replacedProc) {
     SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
   }
-  RemovePropA(m_hWnd, kObjectProperty);
+  UnmapWindowObject(m_hWnd);
   m_hWnd = nullptr;
   m_replacedProc = false;
   m_ownsWindow = false;

@@ -9,12 +9,14 @@
 
 #include <cstdint>
 
+#include "SystemClock.h"
+
 namespace ntp {
 
 constexpr int64_t kTicksPerSecond = 10000000;
 constexpr int64_t kTicksPerMillisecond = 10000;
 constexpr int64_t kTicks1601To1900 = 94354848000000000;
-constexpr int64_t kTicks1601To1970 = 116444736000000000;
+constexpr int64_t kTicks1601To1970 = static_cast<int64_t>(platform::kFileTimeUnixEpoch);
 
 // Writes the file time as an 8-byte NTP timestamp, the fraction rounded up
 // to the next 2^-32 s so that reading it back gives the same tick.

@@ -7,15 +7,12 @@
 namespace platform {
 namespace {
 
-constexpr uint64_t kTicksPerSecond = 10000000;
-constexpr uint64_t kTicks1601To1970 = 116444736000000000ull;
-
 class CPosixClock : public ISystemClock {
  public:
   uint64_t FileTimeNow() override {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    return kTicks1601To1970 + static_cast<uint64_t>(now.tv_sec) * kTicksPerSecond +
+    return kFileTimeUnixEpoch + static_cast<uint64_t>(now.tv_sec) * kFileTimeTicksPerSecond +
            static_cast<uint64_t>(now.tv_nsec) / 100;
   }
 
@@ -27,11 +24,11 @@ class CPosixClock : public ISystemClock {
   }
 
   bool SetClock(uint64_t fileTime) override {
-    if (fileTime < kTicks1601To1970) return false;
-    const uint64_t since1970 = fileTime - kTicks1601To1970;
+    if (fileTime < kFileTimeUnixEpoch) return false;
+    const uint64_t since1970 = fileTime - kFileTimeUnixEpoch;
     timespec target{};
-    target.tv_sec = static_cast<time_t>(since1970 / kTicksPerSecond);
-    target.tv_nsec = static_cast<long>(since1970 % kTicksPerSecond * 100);
+    target.tv_sec = static_cast<time_t>(since1970 / kFileTimeTicksPerSecond);
+    target.tv_nsec = static_cast<long>(since1970 % kFileTimeTicksPerSecond * 100);
     return clock_settime(CLOCK_REALTIME, &target) == 0;
   }
 };
