@@ -52,9 +52,11 @@ bool CommandLineAsksDryRun(const char* commandLine) {
   return false;
 }
 
-CClockApp::CClockApp()
+CClockApp::CClockApp() : CClockApp(CommandLineAsksDryRun(GetCommandLineA())) {}
+
+CClockApp::CClockApp(bool dryRun)
     : CWinApp("Vorlix"),
-      m_dryRun(CommandLineAsksDryRun(GetCommandLineA())),
+      m_dryRun(dryRun),
       m_readOnlyClock(platform::MachineClock()),
       m_engine(EngineSeams(m_dryRun ? static_cast<platform::ISystemClock&>(m_readOnlyClock)
                                     : platform::MachineClock())) {

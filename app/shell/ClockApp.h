@@ -25,7 +25,10 @@ class CClockWidget;
 
 class CClockApp : public CWinApp {
  public:
+  // Takes the dry run from the command line.
   CClockApp();
+  // dryRun: synchronise through every step but never set the clock.
+  explicit CClockApp(bool dryRun);
   ~CClockApp() override;
 
   bool InitInstance() override;

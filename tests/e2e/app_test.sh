@@ -147,8 +147,10 @@ exit_with_yes
 
 # --- Four clocks at a chosen instant (libfaketime moves the program's clock):
 # the glyph displays show each zone's time, the zone buttons its first place.
+# Their tooltips, which Wine keeps from other processes, are checked in-process
+# with the same settings file (program_test).
 start_scenario four-clocks
-printf '[Clocks 000]\r\nZones=4\r\nZone 000=92\r\nZone 001=39\r\nZone 002=239\r\nZone 003=208\r\n' > "$ini"
+cp "$here/../fixtures/four-clocks.ini" "$ini"
 faketime_library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
 LD_PRELOAD="$faketime_library" FAKETIME="@2026-07-01 12:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
   "$wine" "$app" /dryrun &

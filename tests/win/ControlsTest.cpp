@@ -166,17 +166,6 @@ TEST_F(ControlsTest, ImageButtonHandsBackThePreviousImage) {
   EXPECT_EQ(button.SetBitmapImage(nullptr), bitmap.get());
 }
 
-std::string RegisteredTooltipText(HWND tooltip, HWND owner) {
-  char text[256] = {};
-  TOOLINFOA info{};
-  info.cbSize = TTTOOLINFOA_V2_SIZE;
-  info.hwnd = owner;
-  info.uId = reinterpret_cast<UINT_PTR>(owner);
-  info.lpszText = text;
-  SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
-  return text;
-}
-
 TEST_F(ControlsTest, TooltipTextsAreCutTo79Characters) {
   const std::string longText(100, 'w');
   CFlatButton button;

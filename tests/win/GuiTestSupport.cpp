@@ -1,5 +1,7 @@
 #include "GuiTestSupport.h"
 
+#include <commctrl.h>
+
 #include <map>
 #include <utility>
 #include <vector>
@@ -101,5 +103,16 @@ std::string StaticTexts(HWND window) {
 std::string WindowText(HWND window) {
   char text[1024] = {};
   GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string RegisteredTooltipText(HWND tooltip, HWND owner) {
+  char text[256] = {};
+  TOOLINFOA info{};
+  info.cbSize = TTTOOLINFOA_V2_SIZE;
+  info.hwnd = owner;
+  info.uId = reinterpret_cast<UINT_PTR>(owner);
+  info.lpszText = text;
+  SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
   return text;
 }

@@ -22,5 +22,7 @@ HWND FindOwnedDialog(HWND owner, HWND except = nullptr);
 // The texts of a window's static children joined by "\n".
 std::string StaticTexts(HWND window);
 std::string WindowText(HWND window);
+// The text a tooltip control holds for the tool that is owner's client area.
+std::string RegisteredTooltipText(HWND tooltip, HWND owner);
 
 #endif
