@@ -7,19 +7,27 @@ void CTipControl::SetTooltipText(const char* text) {
     std::strncpy(m_tipText, text, kTooltipTextMax);
     m_tipText[kTooltipTextMax] = '\0';
   }
-  UpdateTooltip(m_hWnd, m_tooltip, text ? m_tipText : nullptr);
+  m_tooltip.Update(m_hWnd, text ? m_tipText : nullptr);
+}
+
+HWND CTipControl::GetTooltipWindow() const {
+  bool made = false;
+  const HWND tooltip = m_tooltip.Window(&made);
+  if (made) MatchTooltipFont(tooltip, GetFont());
+  return tooltip;
 }
 
 void CTipControl::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
-  if (!m_tooltip) return;
-  RelayTooltipEvent(m_hWnd, m_tooltip.get(), message, wParam, static_cast<short>(LOWORD(lParam)),
+  const HWND tooltip = GetTooltipWindow();
+  if (!tooltip) return;
+  RelayTooltipEvent(m_hWnd, tooltip, message, wParam, static_cast<short>(LOWORD(lParam)),
                     static_cast<short>(HIWORD(lParam)));
 }
 
 LRESULT CTipControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SETFONT) {
     const LRESULT result = CallDefault(message, wParam, lParam);
-    MatchTooltipFont(m_tooltip.get(), reinterpret_cast<HFONT>(wParam));
+    MatchTooltipFont(m_tooltip.Existing(), reinterpret_cast<HFONT>(wParam));
     return result;
   }
   // The tooltip's hook frees the tooltip's font with it.

@@ -6,12 +6,14 @@
 #define APP_DIALOGS_TIPCONTROL_H
 
 #include "GuiObjects.h"
+#include "TooltipSlot.h"
 #include "Tooltips.h"
 #include "Window.h"
 
 class CTipControl : public CWnd {
  public:
-  virtual HWND GetTooltipWindow() const { return m_tooltip.get(); }
+  // Makes the tooltip window if it is due and not made yet.
+  virtual HWND GetTooltipWindow() const;
   // Keeps at most kTooltipTextMax characters of text and shows them for the
   // control's client area; an empty text deactivates the tooltip; null
   // leaves the text and deactivates it.
@@ -25,7 +27,7 @@ class CTipControl : public CWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  WindowHandle m_tooltip;
+  mutable CTooltipSlot m_tooltip;
   char m_tipText[kTooltipTextMax + 1] = {};
 };
 

@@ -44,31 +44,31 @@ int CDisplayWidget::GetId() const { return GetDlgCtrlID(); }
 void CDisplayWidget::SetId(int id) { SetWindowLongPtrA(m_hWnd, GWLP_ID, id); }
 
 void CDisplayWidget::SetTooltip(const char* text, HWND toolWindow) {
-  UpdateTooltip(m_hWnd, m_hTooltip, text, toolWindow);
+  m_hTooltip.Update(m_hWnd, text, toolWindow);
 }
 
 void CDisplayWidget::SetTooltipText(const char* text) {
   if (text) {
     std::strncpy(m_tipText, text, kTipTextSize - 1);
     m_tipText[kTipTextSize - 1] = '\0';
-    UpdateTooltip(m_hWnd, m_hTooltip, m_tipText, nullptr);
+    m_hTooltip.Update(m_hWnd, m_tipText);
   } else {
-    UpdateTooltip(m_hWnd, m_hTooltip, nullptr, nullptr);
+    m_hTooltip.Update(m_hWnd, nullptr);
   }
 }
 
 std::string CDisplayWidget::GetTooltipText() const { return m_tipText; }
 
-void CDisplayWidget::SetTooltipFont(FontHandle font) {
-  SetTooltipOwnedFont(m_hTooltip.get(), std::move(font), true);
-}
+void CDisplayWidget::SetTooltipFont(FontHandle font) { m_hTooltip.SetFont(std::move(font)); }
 
-HWND CDisplayWidget::GetTooltipWindow() const { return m_hTooltip.get(); }
+HWND CDisplayWidget::GetTooltipWindow() const { return m_hTooltip.Window(); }
 
 LRESULT CDisplayWidget::RelayClientMouse(UINT message, WPARAM wParam, LPARAM lParam) {
   POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  if (m_tipText[0] && m_hTooltip) {
-    RelayTooltipEvent(m_hWnd, m_hTooltip.get(), WM_MOUSEMOVE, wParam, point.x, point.y);
+  if (m_tipText[0]) {
+    if (const HWND tooltip = m_hTooltip.Window()) {
+      RelayTooltipEvent(m_hWnd, tooltip, WM_MOUSEMOVE, wParam, point.x, point.y);
+    }
   }
   const HWND parent = GetParent(m_hWnd);
   MapWindowPoints(m_hWnd, parent, &point, 1);

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "GuiObjects.h"
+#include "TooltipSlot.h"
 #include "Window.h"
 
 constexpr UINT DWN_BEGINMOVE = 120;
@@ -69,7 +70,7 @@ class CDisplayWidget : public CWnd {
   void NotifyParent(UINT code);
   bool CtrlMoveWanted() const;
 
-  WindowHandle m_hTooltip;
+  mutable CTooltipSlot m_hTooltip;  // made on the first mouse move over the widget
   char m_tipText[kTipTextSize];
   bool m_ctrlMovable;
 
