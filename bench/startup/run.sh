@@ -21,13 +21,19 @@ write_clocks() {  # count
   } > "$ini"
 }
 
+# Waits until a window of that title is mapped. (xdotool's own --sync looks
+# only every half second, too coarse for what is measured here.)
+wait_for_window() {  # title
+  until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do sleep 0.01; done
+}
+
 # Seconds from start to the window being mapped, for one run of a program.
 time_to_window() {  # program title
   local start end pid
   start=$(date +%s.%N)
   "$wine" "$1" /dryrun >/dev/null 2>&1 &
   pid=$!
-  xdotool search --sync --onlyvisible --name "^$2\$" >/dev/null
+  wait_for_window "$2"
   end=$(date +%s.%N)
   kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
   sleep 0.5
@@ -44,7 +50,7 @@ done
 write_clocks 36
 "$wine" "$app" /dryrun >/dev/null 2>&1 &
 pid=$!
-xdotool search --sync --onlyvisible --name "^Vorlix Main Clock Window\$" >/dev/null
+wait_for_window "Vorlix Main Clock Window"
 sleep 60
 private_kb=$(awk '/^Private_(Clean|Dirty):/ {sum += $2} END {print sum}' "/proc/$pid/smaps_rollup")
 kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
