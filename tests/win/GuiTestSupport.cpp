@@ -106,12 +106,12 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-std::string RegisteredTooltipText(HWND tooltip, HWND owner) {
+std::string RegisteredTooltipText(HWND tooltip, HWND owner, HWND tool) {
   char text[256] = {};
   TOOLINFOA info{};
   info.cbSize = TTTOOLINFOA_V2_SIZE;
   info.hwnd = owner;
-  info.uId = reinterpret_cast<UINT_PTR>(owner);
+  info.uId = reinterpret_cast<UINT_PTR>(tool ? tool : owner);
   info.lpszText = text;
   SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
   return text;

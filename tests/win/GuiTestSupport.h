@@ -22,7 +22,8 @@ HWND FindOwnedDialog(HWND owner, HWND except = nullptr);
 // The texts of a window's static children joined by "\n".
 std::string StaticTexts(HWND window);
 std::string WindowText(HWND window);
-// The text a tooltip control holds for the tool that is owner's client area.
-std::string RegisteredTooltipText(HWND tooltip, HWND owner);
+// The text a tooltip control of owner holds for the tool that is tool's
+// client area (owner's when null).
+std::string RegisteredTooltipText(HWND tooltip, HWND owner, HWND tool = nullptr);
 
 #endif

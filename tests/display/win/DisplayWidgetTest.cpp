@@ -6,6 +6,7 @@
 #include <string>
 
 #include "DisplayWidget.h"
+#include "GuiTestSupport.h"
 #include "TestHost.h"
 
 namespace {
@@ -71,6 +72,43 @@ TEST_F(DisplayWidget, TooltipTextIsCutTo79Characters) {
   widget.DestroyWindow();
   EXPECT_EQ(widget.GetTooltipWindow(), nullptr);
   EXPECT_EQ(LiveGuiObjects(GuiKind::Window), windows - 1);
+}
+
+// The tooltip window is made at the first mouse move, with everything that
+// was set before: texts for the widget and for other windows, the font,
+// whether it is active.
+TEST_F(DisplayWidget, TooltipMadeAtFirstMouseMoveKeepsWhatWasSetBefore) {
+  CTestWidget widget;
+  ASSERT_TRUE(widget.Create(WS_CHILD | WS_VISIBLE, RECT{5, 5, 50, 50}, host.m_hWnd, 1));
+  CTestWidget other;
+  ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE, RECT{60, 5, 90, 50}, host.m_hWnd, 2));
+  const int windows = LiveGuiObjects(GuiKind::Window);
+  widget.SetTooltipText("first");
+  widget.SetTooltipText("London: UTC +0:00");
+  widget.SetTooltip("the other one", other.m_hWnd);
+  LOGFONTA description{};
+  description.lfHeight = -11;
+  lstrcpyA(description.lfFaceName, "Courier New");
+  widget.SetTooltipFont(FontHandle(CreateFontIndirectA(&description)));
+  EXPECT_EQ(LiveGuiObjects(GuiKind::Window), windows);  // nothing made yet
+
+  SendMessageA(widget.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  EXPECT_EQ(LiveGuiObjects(GuiKind::Window), windows + 1);
+  const HWND tooltip = widget.GetTooltipWindow();
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(RegisteredTooltipText(tooltip, widget.m_hWnd), "London: UTC +0:00");
+  EXPECT_EQ(RegisteredTooltipText(tooltip, widget.m_hWnd, other.m_hWnd), "the other one");
+  LOGFONTA used{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(tooltip, WM_GETFONT, 0, 0)), sizeof used, &used);
+  EXPECT_STREQ(used.lfFaceName, "Courier New");
+
+  CTestWidget switchedOff;
+  ASSERT_TRUE(switchedOff.Create(WS_CHILD | WS_VISIBLE, RECT{5, 60, 50, 90}, host.m_hWnd, 3));
+  switchedOff.SetTooltip("never shown", other.m_hWnd);
+  switchedOff.SetTooltipText(nullptr);
+  const HWND inactive = switchedOff.GetTooltipWindow();
+  ASSERT_NE(inactive, nullptr);
+  EXPECT_EQ(RegisteredTooltipText(inactive, switchedOff.m_hWnd, other.m_hWnd), "never shown");
 }
 
 TEST_F(DisplayWidget, SurfaceIsADragHandleAndButtonsKeepTheirClicks) {
