@@ -167,6 +167,11 @@ void CClockWidget::SetDateFormat(const char* format) {
 }
 
 void CClockWidget::SetDateZoneFont(const char* face, double points, int weight) {
+  // Loading the clocks gives every clock the font it was made with.
+  if (m_font && points == m_fontPoints && weight == m_fontWeight &&
+      m_fontFace == (face ? face : "")) {
+    return;
+  }
   LOGFONTA description{};
   GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
   lstrcpynA(description.lfFaceName, face ? face : "", LF_FACESIZE);
