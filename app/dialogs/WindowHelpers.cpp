@@ -44,3 +44,14 @@ RECT WorkArea() {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
   return area;
 }
+
+bool CursorOnOwnSurface(HWND window, POINT& client) {
+  POINT screen{};
+  GetCursorPos(&screen);
+  client = screen;
+  ScreenToClient(window, &client);
+  const HWND child = ChildWindowFromPointEx(
+      window, client, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT);
+  if (!child || child == window) return true;
+  return SendMessageA(child, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT;
+}

@@ -30,4 +30,10 @@ int PointsToFontHeight(HDC dc, double points);
 // The screen's work area.
 RECT WorkArea();
 
+// Whether the cursor is over window's own surface: over no child, or over
+// a visible, enabled child that lets the mouse through (its hit test
+// answers HTTRANSPARENT). client receives the cursor in window's client
+// coordinates.
+bool CursorOnOwnSurface(HWND window, POINT& client);
+
 #endif

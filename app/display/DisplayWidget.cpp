@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Tooltips.h"
+#include "WindowHelpers.h"
 
 namespace {
 
@@ -88,17 +89,8 @@ LRESULT CDisplayWidget::RelayNonClientMouse(UINT message, WPARAM wParam, LPARAM 
 
 LRESULT CDisplayWidget::HitTest() {
   if (CtrlMoveWanted()) return HTCAPTION;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  POINT client = cursor;
-  ScreenToClient(m_hWnd, &client);
-  const HWND child = ChildWindowFromPointEx(
-      m_hWnd, client, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT);
-  if (child && child != m_hWnd) {
-    const LRESULT answer = SendMessageA(child, WM_NCHITTEST, 0, MAKELPARAM(cursor.x, cursor.y));
-    if (answer != HTTRANSPARENT) return HTCLIENT;
-  }
-  return HTCAPTION;
+  POINT client{};
+  return CursorOnOwnSurface(m_hWnd, client) ? HTCAPTION : HTCLIENT;
 }
 
 void CDisplayWidget::NotifyParent(UINT code) {

@@ -263,18 +263,8 @@ bool CDraggableDlg::OnSetCursor() {
     return true;
   }
   if (!(m_options & kDragAnyPoint)) return false;
-  POINT screen{};
-  GetCursorPos(&screen);
-  POINT client = screen;
-  ScreenToClient(m_hWnd, &client);
-  const HWND child = ChildWindowFromPointEx(
-      m_hWnd, client, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT);
-  LRESULT childHit = HTCLIENT;
-  const bool ownSurface = !child || child == m_hWnd;
-  if (!ownSurface) {
-    childHit = SendMessageA(child, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
-  }
-  if (IsInDragArea(client) && (ownSurface || childHit == HTTRANSPARENT)) {
+  POINT client{};
+  if (CursorOnOwnSurface(m_hWnd, client) && IsInDragArea(client)) {
     SetCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_OPEN)));
     return true;
   }
