@@ -70,20 +70,20 @@ void CAnalogFace::MakeMarks() {
   m_markDc.Reset(CreateCompatibleDC(nullptr));
 }
 
-void CAnalogFace::PrepareOffscreen(bool always) {
+void CAnalogFace::PrepareOffscreen(HDC like) {
   const RECT client = GetClientRect();
-  if (!always && m_offscreenDc && m_offscreen) {
+  if (m_offscreenDc && m_offscreen) {
     const SIZE have = BitmapSize(m_offscreen.get());
     if (have.cx >= client.right && have.cy >= client.bottom) return;
   }
-  // The screen's context is taken only when something must be made: under
-  // Wine every fetch of it is a round trip to the server.
-  WindowDc screen(nullptr);
+  // Made from the context drawn on, at the first drawing that needs it: a
+  // face that is never drawn costs no bitmap, and under Wine every fetch of
+  // the screen's own context is a round trip to the server.
   if (!m_offscreenDc) {
-    m_offscreenDc.Reset(CreateCompatibleDC(screen.get()));
+    m_offscreenDc.Reset(CreateCompatibleDC(like));
     if (!m_offscreenDc) return;
   }
-  BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), client.right > 0 ? client.right : 1,
+  BitmapHandle bitmap(CreateCompatibleBitmap(like, client.right > 0 ? client.right : 1,
                                              client.bottom > 0 ? client.bottom : 1));
   if (!bitmap) return;
   const HGDIOBJ replaced = SelectObject(m_offscreenDc.get(), bitmap.get());
@@ -102,8 +102,7 @@ void CAnalogFace::ReleaseOffscreen() {
 
 LRESULT CAnalogFace::OnDisplayChange(WPARAM bitsPerPixel, LPARAM) {
   if (static_cast<int>(bitsPerPixel) != m_offscreenDepth) {
-    ReleaseOffscreen();
-    PrepareOffscreen(true);
+    ReleaseOffscreen();  // the next drawing makes one of the new depth
     Invalidate(true);
   }
   return 0;
@@ -183,7 +182,7 @@ void CAnalogFace::DrawFace(int width, int height) {
 
 void CAnalogFace::Redraw(HDC dc) {
   CountPaint();
-  PrepareOffscreen(false);
+  PrepareOffscreen(dc);
   if (!m_offscreenDc || !m_offscreen) return;
   const RECT client = GetClientRect();
   DrawFace(client.right, client.bottom);
@@ -205,15 +204,9 @@ LRESULT CAnalogFace::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
       const LRESULT result = CDisplayWidget::WindowProc(message, wParam, lParam);
-      if (result != -1) {
-        MakeMarks();
-        PrepareOffscreen(false);
-      }
+      if (result != -1) MakeMarks();
       return result;
     }
-    case WM_SIZE:
-      PrepareOffscreen(false);
-      return CDisplayWidget::WindowProc(message, wParam, lParam);
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
     case WM_PAINT:

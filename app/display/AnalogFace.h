@@ -31,8 +31,9 @@ class CAnalogFace : public CDisplayWidget {
 
  private:
   void MakeMarks();
-  // Makes the off-screen bitmap when there is none or it is too small.
-  void PrepareOffscreen(bool always);
+  // Makes the off-screen bitmap, compatible with like, when there is none
+  // or it is too small.
+  void PrepareOffscreen(HDC like);
   void DrawFace(int width, int height);
   void DrawDial(HDC dc, int width, int height);
   void DrawMark(HDC dc, HBITMAP mark, int x, int y, int width, int height, Colour background);

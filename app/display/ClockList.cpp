@@ -126,10 +126,24 @@ bool CClockList::CanAdd() const {
 }
 
 void CClockList::RenumberIds() {
-  for (int i = 0; i < Count(); ++i) GetClock(i)->SetId(i + 1);
+  for (int i = 0; i < Count(); ++i) {
+    if (GetClock(i)->GetId() != i + 1) GetClock(i)->SetId(i + 1);
+  }
 }
 
 CClockWidget* CClockList::InsertClock(int position) {
+  if (!CanAdd()) return nullptr;
+  Select(-1);
+  CClockWidget* added = AddClock(position);
+  if (!added) return nullptr;
+  TickAll(false);
+  Arrange();
+  SelectClock(added);
+  added->Invalidate(true);
+  return added;
+}
+
+CClockWidget* CClockList::AddClock(int position) {
   if (!CanAdd()) return nullptr;
   auto clock = std::make_unique<CClockWidget>();
   if (!m_clocks.empty()) {
@@ -140,22 +154,15 @@ CClockWidget* CClockList::InsertClock(int position) {
     }
     clock->Layout(false);
   }
-  Select(-1);
   CClockWidget* added = clock.get();
-  const int n = Count();
-  if (position >= 0 && position < n) {
+  if (position >= 0 && position < Count()) {
     m_clocks.insert(m_clocks.begin() + position, std::move(clock));
   } else {
     m_clocks.push_back(std::move(clock));
-    position = n;
   }
   RenumberIds();
   added->SetZone(0);
   ShowWindow(added->m_hWnd, SW_SHOWNA);
-  TickAll(false);
-  Arrange();
-  Select(position);
-  added->Invalidate(true);
   return added;
 }
 
@@ -270,22 +277,29 @@ void CClockList::Load(const char* file, const char* section) {
       m_fonts ? m_fonts->FindFontBySource(options.digitalFont, &m_fontId) : nullptr;
   if (!m_fonts) m_fontId = -1;
   const HBITMAP strip = font ? font->GetStrip() : nullptr;
+  Select(-1);
   ClockEntry previous;
   for (int i = 0; i < options.zones; ++i) {
     CClockWidget* clock = GetClock(i);
-    if (!clock) clock = InsertClock(i + 1);
-    if (!clock) break;  // the list is full
+    if (clock) {
+      // A clock made below copies the look of the first, which has the
+      // shared options by then.
+      clock->SetFlags(options.flags);
+      clock->SetDiameter(options.diameter);
+      clock->SetDigitalFont(strip);
+      clock->SetDateZoneFont(options.fontFace.c_str(), options.fontSize, options.fontWeight);
+      clock->SetDateFormat(options.dateFormat.c_str());
+    } else {
+      clock = AddClock(i);
+      if (!clock) break;  // the list is full
+    }
     const ClockEntry entry = ReadClockEntry(file, section, i, previous);
     previous = entry;
     clock->SetZone(entry.zone);
     if (!entry.name.empty()) clock->SetZoneText(entry.name.c_str());
     clock->SetColours(entry.line, entry.face);
-    clock->SetFlags(options.flags);
-    clock->SetDiameter(options.diameter);
-    clock->SetDigitalFont(strip);
-    clock->SetDateZoneFont(options.fontFace.c_str(), options.fontSize, options.fontWeight);
-    clock->SetDateFormat(options.dateFormat.c_str());
   }
+  TickAll(false);
   Arrange();
   Select(-1);
 }

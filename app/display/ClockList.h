@@ -98,6 +98,9 @@ class CClockList : public CDisplayWidget {
  private:
   void Notify(UINT code, int32_t width, int32_t height);
   void RenumberIds();
+  // InsertClock without arranging, ticking or selecting: a new clock with
+  // the look of the first, shown, before position.
+  CClockWidget* AddClock(int position);
   SIZE CellSize() const;
   GridShape Grid() const;
 

@@ -17,6 +17,22 @@ constexpr int kZoneNameSize = 256;
 
 CClockWidget::ZoneChooserOpener g_openZoneChooser = nullptr;
 
+// Moves a part to (x, y), sizes it when a size is given, and shows it; only
+// what differs from how it is: under Wine every placement is a round trip to
+// the server, even one that changes nothing. Returns whether it moved.
+bool PlacePart(CWnd& part, int x, int y, const SIZE* size) {
+  const RECT at = part.GetRectInParent();
+  const bool moved = at.left != x || at.top != y;
+  const bool resized =
+      size && (at.right - at.left != size->cx || at.bottom - at.top != size->cy);
+  if (moved || resized) {
+    SetWindowPos(part.m_hWnd, nullptr, x, y, size ? size->cx : 0, size ? size->cy : 0,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (size ? 0 : SWP_NOSIZE));
+  }
+  ShowWindow(part.m_hWnd, SW_SHOWNA);
+  return moved;
+}
+
 }  // namespace
 
 void CClockWidget::SetZoneChooserOpener(ZoneChooserOpener opener) { g_openZoneChooser = opener; }
@@ -38,7 +54,8 @@ CClockWidget::CClockWidget()
       m_currentOffset(0),
       m_lastShown(0),
       m_lastDst(false),
-      m_highlighted(false) {
+      m_highlighted(false),
+      m_lookSource(nullptr) {
   m_ctrlMovable = true;
 }
 
@@ -55,8 +72,12 @@ bool CClockWidget::OnCreate() {
   SetWindowPos(m_digital.m_hWnd, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   m_digital.SetMargin(2);
-  BitmapHandle fallback = CreateFallbackStrip();
-  m_digital.SetStrip(fallback.get(), nullptr);
+  if (m_lookSource) {
+    m_digital.CopyStripFrom(m_lookSource->m_digital);
+  } else {
+    BitmapHandle fallback = CreateFallbackStrip();
+    m_digital.SetStrip(fallback.get(), nullptr);
+  }
 
   if (!m_dateLine.CreateEx(
           0, "STATIC", "",
@@ -68,8 +89,14 @@ bool CClockWidget::OnCreate() {
                              RECT{1, 0, 2, 13}, m_hWnd, kZoneButtonId)) {
     return false;
   }
-  const std::string face = m_fontFace;
-  SetDateZoneFont(face.c_str(), m_fontPoints, m_fontWeight);
+  LOGFONTA sourceFont{};
+  if (m_lookSource && m_lookSource->m_font &&
+      GetObjectA(m_lookSource->m_font.get(), sizeof sourceFont, &sourceFont)) {
+    UseDateZoneFont(FontHandle(CreateFontIndirectA(&sourceFont)), m_lookSource->m_textHeight);
+  } else {
+    const std::string face = m_fontFace;
+    SetDateZoneFont(face.c_str(), m_fontPoints, m_fontWeight);
+  }
   SetZone(0);
 
   // The tooltips' font: each tooltip takes its own.
@@ -102,8 +129,7 @@ void CClockWidget::SetZone(int index) {
   char name[kZoneNameSize] = {};
   TB_GetDisplayNameRegardless(index, name, kZoneNameSize);
   SetZoneText(name);
-  ShowInstant(m_lastShown, m_lastDst);
-  if (m_face.m_hWnd) m_face.Invalidate(false);
+  Tick(true);  // the new zone's time at once
 }
 
 void CClockWidget::SetZoneText(const char* name) {
@@ -180,18 +206,24 @@ void CClockWidget::SetDateZoneFont(const char* face, double points, int weight) 
   description.lfHeight = PointsToFontHeight(GetDeviceCaps(screen.get(), LOGPIXELSY), points);
   FontHandle font(CreateFontIndirectA(&description));
   if (!font) return;
+  SIZE extent{};
   {
     SelectScope keep(screen.get(), font.get());
-    SIZE extent{};
     GetTextExtentPoint32A(screen.get(), "Wygtl", 5, &extent);
-    m_textHeight = extent.cy;
   }
-  if (m_dateLine.m_hWnd) m_dateLine.SetFont(font.get(), true);
-  if (m_zoneButton.m_hWnd) m_zoneButton.SetFont(font.get(), true);
-  m_font = std::move(font);  // the previous font, no longer in use, goes
   m_fontPoints = points;
   m_fontWeight = weight;
   m_fontFace = face ? face : "";
+  UseDateZoneFont(std::move(font), extent.cy);
+}
+
+void CClockWidget::UseDateZoneFont(FontHandle font, int textHeight) {
+  if (!font) return;
+  m_textHeight = textHeight;
+  const bool visible = IsWindowVisible(m_hWnd) != FALSE;  // else showing it paints it
+  if (m_dateLine.m_hWnd) m_dateLine.SetFont(font.get(), visible);
+  if (m_zoneButton.m_hWnd) m_zoneButton.SetFont(font.get(), visible);
+  m_font = std::move(font);  // the previous font, no longer in use, goes
   Layout(false);
 }
 
@@ -245,6 +277,7 @@ SIZE CClockWidget::Layout(bool measure) {
   const int d = m_diameter;
   const uint32_t f = m_flags;
   const int h = m_textHeight;
+  if (!measure && (f & kShowDigital)) m_digital.SetCellCount(m_timeLength);
   SIZE digital{};
   m_digital.GetIdealSize(digital);
   const int w =
@@ -253,10 +286,8 @@ SIZE CClockWidget::Layout(bool measure) {
   int y = 1;
   if (f & kShowAnalog) {
     if (!measure) {
-      const RECT before = m_face.GetRectInParent();
-      SetWindowPos(m_face.m_hWnd, nullptr, c - d / 2, y, d, d, SWP_NOZORDER | SWP_NOACTIVATE);
-      ShowWindow(m_face.m_hWnd, SW_SHOWNA);
-      if (before.left != c - d / 2 || before.top != y) {
+      const SIZE size{d, d};
+      if (PlacePart(m_face, c - d / 2, y, &size)) {
         RedrawWindow(m_face.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
       }
     }
@@ -266,20 +297,15 @@ SIZE CClockWidget::Layout(bool measure) {
   }
   if (f & kShowDigital) {
     if (f & kShowAnalog) y += 2;
-    if (!measure) {
-      m_digital.SetCellCount(m_timeLength);
-      SetWindowPos(m_digital.m_hWnd, nullptr, c - digital.cx / 2, y, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      ShowWindow(m_digital.m_hWnd, SW_SHOWNA);
-    }
+    if (!measure) PlacePart(m_digital, c - digital.cx / 2, y, nullptr);
     y += digital.cy;
   } else if (!measure) {
     ShowWindow(m_digital.m_hWnd, SW_HIDE);
   }
   if (f & kShowDate) {
     if (!measure) {
-      SetWindowPos(m_dateLine.m_hWnd, nullptr, 1, y, w - 2, h, SWP_NOZORDER | SWP_NOACTIVATE);
-      ShowWindow(m_dateLine.m_hWnd, SW_SHOWNA);
+      const SIZE size{w - 2, h};
+      PlacePart(m_dateLine, 1, y, &size);
     }
     y += h;
   } else if (!measure) {
@@ -287,8 +313,8 @@ SIZE CClockWidget::Layout(bool measure) {
   }
   if (f & kShowZone) {
     if (!measure) {
-      SetWindowPos(m_zoneButton.m_hWnd, nullptr, 2, y, w - 3, h + 5, SWP_NOZORDER | SWP_NOACTIVATE);
-      ShowWindow(m_zoneButton.m_hWnd, SW_SHOWNA);
+      const SIZE size{w - 3, h + 5};
+      PlacePart(m_zoneButton, 2, y, &size);
     }
     y += h + 5;
   } else if (!measure) {
@@ -296,10 +322,13 @@ SIZE CClockWidget::Layout(bool measure) {
   }
   const SIZE size{w, y + 1};
   if (!measure && m_hWnd) {
-    if (m_highlighted) RepaintFrame(false);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (m_highlighted) RepaintFrame(true);
+    const RECT now = GetWindowRect();
+    if (now.right - now.left != size.cx || now.bottom - now.top != size.cy) {
+      if (m_highlighted) RepaintFrame(false);
+      SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      if (m_highlighted) RepaintFrame(true);
+    }
   }
   return size;
 }
@@ -328,6 +357,7 @@ void CClockWidget::SetHighlight(bool on) {
 bool CClockWidget::IsHighlighted() const { return m_highlighted; }
 
 bool CClockWidget::CreateLike(const CClockWidget& source, bool show) {
+  m_flags = source.m_flags;
   m_diameter = source.m_diameter;
   m_dateFormat = source.m_dateFormat;
   m_timeFormat = source.m_timeFormat;
@@ -337,15 +367,14 @@ bool CClockWidget::CreateLike(const CClockWidget& source, bool show) {
   m_fontFace = source.m_fontFace;
   const RECT rect = source.GetRectInParent();
   const auto style = static_cast<DWORD>(GetWindowLongPtrA(source.m_hWnd, GWL_STYLE));
-  if (!Create(style & ~WS_VISIBLE, RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top},
-              GetParent(source.m_hWnd), static_cast<UINT>(source.GetId() + 1))) {
-    return false;
-  }
+  m_lookSource = &source;
+  const bool created =
+      Create(style & ~WS_VISIBLE, RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top},
+             GetParent(source.m_hWnd), static_cast<UINT>(source.GetId() + 1));
+  m_lookSource = nullptr;
+  if (!created) return false;
   SetColours(source.m_lineColour, source.m_faceColour);
-  SetFlags(source.m_flags);
   if (show) ShowWindow(m_hWnd, SW_SHOWNA);
-  m_digital.CopyStripFrom(source.m_digital);
-  Layout(false);
   return true;
 }
 

@@ -86,6 +86,8 @@ class CClockWidget : public CDisplayWidget {
   void DrawFrame(HDC dc, bool highlighted);
   void RepaintFrame(bool highlighted);
   static void SetTextIfChanged(HWND window, const std::string& text);
+  // Gives the date line and zone button font, whose text is textHeight high.
+  void UseDateZoneFont(FontHandle font, int textHeight);
 
   CAnalogFace m_face;
   CGlyphDisplay m_digital;
@@ -112,6 +114,9 @@ class CClockWidget : public CDisplayWidget {
   int32_t m_lastShown;
   bool m_lastDst;
   bool m_highlighted;
+  // While CreateLike makes the window: the clock whose strip and font the
+  // new parts take, instead of making their own.
+  const CClockWidget* m_lookSource;
 };
 
 #endif

@@ -18,26 +18,34 @@ CGlyphDisplay::CGlyphDisplay()
       m_cellWidth(5),
       m_cellHeight(8),
       m_margin(2),
-      m_cellCount(4) {}
+      m_cellCount(4) {
+  m_painter.SetMap(m_map);
+}
 
 CGlyphDisplay::~CGlyphDisplay() { DestroyWindow(); }
 
 void CGlyphDisplay::SetStrip(HBITMAP strip, const GlyphMap* map) {
   if (map) m_map = *map;
   m_painter.SetMap(m_map);
-  if (!strip || strip != m_strip.get()) {
-    m_strip = MakeDisplayCopy(strip);
-    m_painter.SetStrip(m_strip.get());
-    const SIZE size = BitmapSize(m_strip.get());
-    m_cellHeight = size.cy;
-    m_cellWidth = size.cx / kGlyphCellCount;
-    SetCellCount(m_cellCount);
+  if (!strip || strip != Strip()) {
+    BitmapHandle copy = MakeDisplayCopy(strip);
+    UseStrip(copy ? std::make_shared<const BitmapHandle>(std::move(copy)) : nullptr);
   }
   if (m_hWnd) Invalidate(true);
 }
 
 void CGlyphDisplay::CopyStripFrom(const CGlyphDisplay& other) {
-  SetStrip(other.m_strip.get(), nullptr);
+  if (other.m_strip != m_strip) UseStrip(other.m_strip);
+  if (m_hWnd) Invalidate(true);
+}
+
+void CGlyphDisplay::UseStrip(std::shared_ptr<const BitmapHandle> copy) {
+  m_strip = std::move(copy);
+  m_painter.SetStrip(Strip());
+  const SIZE size = BitmapSize(Strip());
+  m_cellHeight = size.cy;
+  m_cellWidth = size.cx / kGlyphCellCount;
+  SetCellCount(m_cellCount);
 }
 
 void CGlyphDisplay::SetColours(Colour text, Colour back) {
@@ -58,13 +66,13 @@ void CGlyphDisplay::SetMargin(int pixels) {
 
 void CGlyphDisplay::SetCellCount(int count) {
   m_cellCount = count;
-  if (m_strip && count != 0) ResizeToIdeal();
+  if (Strip() && count != 0) ResizeToIdeal();
 }
 
 void CGlyphDisplay::SetMap(const GlyphMap* map) {
   m_map = map ? *map : DefaultGlyphMap();
   m_painter.SetMap(m_map);
-  if (m_hWnd && m_strip) RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  if (m_hWnd && Strip()) RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 int CGlyphDisplay::GetIdealSize(SIZE& size) {
@@ -77,6 +85,8 @@ void CGlyphDisplay::ResizeToIdeal() {
   if (!m_hWnd) return;
   SIZE size{};
   GetIdealSize(size);
+  const RECT now = GetWindowRect();
+  if (now.right - now.left == size.cx && now.bottom - now.top == size.cy) return;
   SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

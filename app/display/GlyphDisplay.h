@@ -1,11 +1,13 @@
 // CGlyphDisplay: the digital time of one clock, drawn from a glyph strip.
 //
 // The text shown is the window's own text (so other programs can read it
-// with WM_GETTEXT); the display keeps its own copy of the strip, prepared for
-// the screen once per SetStrip.
+// with WM_GETTEXT); the display draws from a copy of the strip prepared for
+// the screen once per SetStrip. That copy is only ever read, so displays that
+// take it with CopyStripFrom share it.
 #ifndef APP_DISPLAY_GLYPHDISPLAY_H
 #define APP_DISPLAY_GLYPHDISPLAY_H
 
+#include <memory>
 #include <string>
 
 #include "DisplayWidget.h"
@@ -22,6 +24,7 @@ class CGlyphDisplay : public CDisplayWidget {
   // replaces that copy with one of strip and sizes the window for its cells.
   // The caller keeps strip; null leaves the display without a strip.
   void SetStrip(HBITMAP strip, const GlyphMap* map);
+  // Shares other's copy of its strip (not its map).
   void CopyStripFrom(const CGlyphDisplay& other);
   void SetColours(Colour text, Colour back);
   void SetMargin(int pixels);
@@ -32,7 +35,7 @@ class CGlyphDisplay : public CDisplayWidget {
   int GetIdealSize(SIZE& size) override;
   LRESULT OnDisplayChange(WPARAM bitsPerPixel, LPARAM lParam) override;
 
-  HBITMAP Strip() const { return m_strip.get(); }
+  HBITMAP Strip() const { return m_strip ? m_strip->get() : nullptr; }
   int CellWidth() const { return m_cellWidth; }
   int CellHeight() const { return m_cellHeight; }
   int CellCount() const { return m_cellCount; }
@@ -52,10 +55,12 @@ class CGlyphDisplay : public CDisplayWidget {
   // more than drawing a cell or two.
   void DrawChangedCells(const std::string& before, const std::string& after);
   void ResizeToIdeal();
+  // Draws from copy from now on and sizes the cells for it.
+  void UseStrip(std::shared_ptr<const BitmapHandle> copy);
 
   GlyphMap m_map;
-  BitmapHandle m_strip;
-  CGlyphStrip m_painter;  // borrows m_strip, copies m_map
+  std::shared_ptr<const BitmapHandle> m_strip;  // null: no strip
+  CGlyphStrip m_painter;                          // borrows the strip, copies m_map
   Colour m_textColour;
   Colour m_backColour;
   int m_cellWidth;

@@ -141,6 +141,12 @@ RECT CWnd::GetRectInParent() const {
   return rect;
 }
 
+bool CWnd::HasNonClientArea() const {
+  const RECT window = GetWindowRect();
+  const RECT client = GetClientRect();
+  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+
 bool CWnd::PreTranslateMessage(MSG*) { return false; }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -149,6 +155,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* control = FromHandle(item->hwndItem);
     if (control && control != this && control->DrawItem(*item)) return TRUE;
   }
+  // A window without a frame has nothing outside its client area to paint,
+  // and the default painting of that nothing still fetches a device context,
+  // which under Wine costs several round trips to the server.
+  if (message == WM_NCPAINT && !HasNonClientArea()) return 0;
   return CallDefault(message, wParam, lParam);
 }
 

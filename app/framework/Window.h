@@ -75,7 +75,13 @@ class CWnd {
   RECT GetWindowRect() const;
   // The window rectangle in the parent's client coordinates.
   RECT GetRectInParent() const;
-  void Invalidate(bool erase = true) const { InvalidateRect(m_hWnd, nullptr, erase); }
+  // Whether the window has a frame, border or bar outside its client area.
+  bool HasNonClientArea() const;
+  // Nothing for a window that is not visible (itself or an ancestor hidden):
+  // showing it paints all of it anyway.
+  void Invalidate(bool erase = true) const {
+    if (IsWindowVisible(m_hWnd)) InvalidateRect(m_hWnd, nullptr, erase);
+  }
 
   virtual bool PreTranslateMessage(MSG* message);
 

@@ -259,13 +259,25 @@ TEST_F(ClockListTest, SavesAndLoadsItsSection) {
   EXPECT_EQ(loaded.GetClock(0)->GetZoneText(), "London, U.K.: UTC +1:00 (DST)");
   EXPECT_EQ(loaded.GetClock(1)->LineColour(), 0x000080u);
   EXPECT_EQ(loaded.GetClock(1)->FaceColour(), 0xFFFFFFu);
-  std::string face;
-  double points = 0;
-  int weight = 0;
-  loaded.GetDateZoneFont(face, points, weight);
-  EXPECT_EQ(face, "Verdana");
-  EXPECT_DOUBLE_EQ(points, 9.5);
-  EXPECT_EQ(weight, 700);
+  // Every clock, the first and those made while loading, has the shared
+  // options and shows its own zone's time at once.
+  const char* const dates[] = {"01.07.2002", "01.07.2002"};
+  const char* const times[] = {" 1:00:00 PM", " 8:00:00 AM"};
+  for (int i = 0; i < 2; ++i) {
+    const CClockWidget& clock = *loaded.GetClock(i);
+    std::string face;
+    double points = 0;
+    int weight = 0;
+    clock.GetDateZoneFont(face, points, weight);
+    EXPECT_EQ(face, "Verdana") << i;
+    EXPECT_DOUBLE_EQ(points, 9.5) << i;
+    EXPECT_EQ(weight, 700) << i;
+    EXPECT_EQ(clock.TextHeight(), loaded.GetClock(0)->TextHeight()) << i;
+    EXPECT_EQ(clock.GetDiameter(), 90) << i;
+    EXPECT_EQ(loaded.GetClock(i)->Digital().CellWidth(), 7) << i;
+    EXPECT_EQ(loaded.GetClock(i)->DateLine().GetWindowText(), dates[i]) << i;
+    EXPECT_EQ(loaded.GetClock(i)->Digital().GetWindowText(), times[i]) << i;
+  }
 }
 
 TEST_F(ClockListTest, LoadsClampAndRefuseWhatCannotBeShown) {

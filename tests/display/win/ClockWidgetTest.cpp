@@ -78,6 +78,12 @@ TEST_F(ClockWidgetTest, ZoneTextsAndTooltips) {
   EXPECT_EQ(clock.GetZone(), 92);
 }
 
+TEST_F(ClockWidgetTest, ANewZoneShowsItsTimeAtOnce) {
+  clock.SetZone(39);  // Akron, five hours behind in March
+  EXPECT_EQ(Digital(), " 4:05:07 AM");
+  EXPECT_EQ(clock.DateLine().GetWindowText(), "Sun, Mar 3");
+}
+
 TEST_F(ClockWidgetTest, DaylightSavingStartsAtItsSecond) {
   clock.SetFlags(0x7061F);
   clock.SetZone(92);
@@ -138,6 +144,18 @@ TEST_F(ClockWidgetTest, LayoutStacksTheParts) {
   EXPECT_EQ(button.left, 2);
   EXPECT_EQ(button.right - button.left, 85 - 3);
   EXPECT_EQ(button.bottom - button.top, h + 5);
+}
+
+TEST_F(ClockWidgetTest, TheDigitalTimeKeepsItsSunkenEdge) {
+  clock.Tick(true);
+  const HWND digital = clock.Digital().m_hWnd;
+  RedrawWindow(digital, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  const HDC dc = GetWindowDC(digital);
+  const RECT window = clock.Digital().GetWindowRect();
+  EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(GetPixel(dc, window.right - window.left - 1, window.bottom - window.top - 1),
+            GetSysColor(COLOR_BTNHIGHLIGHT));
+  ReleaseDC(digital, dc);
 }
 
 TEST_F(ClockWidgetTest, LongDatesAreClipped) {

@@ -51,6 +51,13 @@ class GlyphDisplayTest : public testing::Test {
   void Make() {
     ASSERT_TRUE(display.Create(WS_CHILD | WS_VISIBLE, RECT{10, 10, 50, 30}, host.m_hWnd, 7));
   }
+  void ExpectTimeCells() {
+    for (std::size_t i = 0; i < kTimeCells.size(); ++i) {
+      EXPECT_EQ(WindowPixel(display.m_hWnd, 2 + static_cast<int>(i) * kCell + 1, 1),
+                CellColour(kTimeCells[i]))
+          << "character " << i;
+    }
+  }
 };
 
 TEST_F(GlyphDisplayTest, PaintsItsWindowTextFromItsOwnCopyOfTheStrip) {
@@ -66,14 +73,26 @@ TEST_F(GlyphDisplayTest, PaintsItsWindowTextFromItsOwnCopyOfTheStrip) {
   const RECT client = display.GetClientRect();
   EXPECT_EQ(client.right, 11 * kCell + 2 * 2 + 2);
   EXPECT_EQ(client.bottom, 2 + 2);
-  for (std::size_t i = 0; i < kTimeCells.size(); ++i) {
-    EXPECT_EQ(WindowPixel(display.m_hWnd, 2 + static_cast<int>(i) * kCell + 1, 1),
-              CellColour(kTimeCells[i]))
-        << "character " << i;
-  }
+  ExpectTimeCells();
   // The margins and the spare width are blank cells, not unpainted.
   EXPECT_EQ(WindowPixel(display.m_hWnd, 0, 0), CellColour(0));
   EXPECT_EQ(WindowPixel(display.m_hWnd, client.right - 1, 1), CellColour(0));
+}
+
+TEST_F(GlyphDisplayTest, ACopiedStripIsSharedAndOutlivesTheDisplayItCameFrom) {
+  Make();
+  display.SetCellCount(11);
+  {
+    CGlyphDisplay source;
+    ASSERT_TRUE(source.Create(WS_CHILD | WS_VISIBLE, RECT{60, 10, 90, 30}, host.m_hWnd, 8));
+    BitmapHandle strip = MakeStripBitmap(kCell, 2);
+    source.SetStrip(strip.get(), nullptr);
+    display.CopyStripFrom(source);
+    EXPECT_EQ(display.Strip(), source.Strip());
+    EXPECT_EQ(display.CellWidth(), kCell);
+  }  // the source display and the caller's strip are gone
+  SetWindowTextA(display.m_hWnd, "12:34:56 PM");
+  ExpectTimeCells();
 }
 
 TEST_F(GlyphDisplayTest, MasksTakeTheDisplaysColours) {
@@ -130,9 +149,12 @@ TEST(GlyphDisplayObjects, EveryBitmapIsFreedWithTheDisplay) {
     CTestHost host;
     CGlyphDisplay display;
     ASSERT_TRUE(display.Create(WS_CHILD | WS_VISIBLE, RECT{0, 0, 40, 20}, host.m_hWnd, 1));
+    CGlyphDisplay sharer;
+    ASSERT_TRUE(sharer.Create(WS_CHILD | WS_VISIBLE, RECT{0, 20, 40, 40}, host.m_hWnd, 2));
     for (int i = 0; i < 20; ++i) {
       BitmapHandle strip = i % 2 ? CreateFallbackStrip() : MakeStripBitmap(4, 5);
       display.SetStrip(strip.get(), nullptr);
+      if (i % 3 == 0) sharer.CopyStripFrom(display);
     }
     SetWindowTextA(display.m_hWnd, "1");
     UpdateWindow(display.m_hWnd);
