@@ -22,9 +22,17 @@ write_clocks() {  # count
 }
 
 # Waits until a window of that title is mapped. (xdotool's own --sync looks
-# only every half second, too coarse for what is measured here.)
+# only every half second, too coarse for what is measured here.) A program
+# that never shows its window fails the run rather than hanging it.
 wait_for_window() {  # title
-  until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do sleep 0.01; done
+  local deadline=$((SECONDS + 30))
+  until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
+    if ((SECONDS > deadline)); then
+      echo "no window \"$1\" within 30 s" >&2
+      return 1
+    fi
+    sleep 0.01
+  done
 }
 
 # Seconds from start to the window being mapped, for one run of a program.
@@ -33,7 +41,10 @@ time_to_window() {  # program title
   start=$(date +%s.%N)
   "$wine" "$1" /dryrun >/dev/null 2>&1 &
   pid=$!
-  wait_for_window "$2"
+  if ! wait_for_window "$2"; then
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+    return 1
+  fi
   end=$(date +%s.%N)
   kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
   sleep 0.5
@@ -50,7 +61,10 @@ done
 write_clocks 36
 "$wine" "$app" /dryrun >/dev/null 2>&1 &
 pid=$!
-wait_for_window "Vorlix Main Clock Window"
+if ! wait_for_window "Vorlix Main Clock Window"; then
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+  exit 1
+fi
 sleep 60
 private_kb=$(awk '/^Private_(Clean|Dirty):/ {sum += $2} END {print sum}' "/proc/$pid/smaps_rollup")
 kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
