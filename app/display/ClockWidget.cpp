@@ -33,6 +33,11 @@ bool PlacePart(CWnd& part, int x, int y, const SIZE* size) {
   return moved;
 }
 
+// Where a part starts: where the source clock's part is, or else fallback.
+RECT StartRect(const CWnd* sourcePart, const RECT& fallback) {
+  return sourcePart ? sourcePart->GetRectInParent() : fallback;
+}
+
 }  // namespace
 
 void CClockWidget::SetZoneChooserOpener(ZoneChooserOpener opener) { g_openZoneChooser = opener; }
@@ -62,12 +67,22 @@ CClockWidget::CClockWidget()
 CClockWidget::~CClockWidget() { DestroyWindow(); }
 
 bool CClockWidget::OnCreate() {
+  // A clock made like another starts with its parts where the other's are,
+  // so that laying it out moves nothing.
+  const CClockWidget* like = m_lookSource;
   const RECT faceRect{0, 0, m_diameter, m_diameter};
-  if (!m_face.Create(WS_CHILD | WS_VISIBLE, faceRect, m_hWnd, 0)) return false;
+  if (!m_face.Create(WS_CHILD | WS_VISIBLE, StartRect(like ? &like->m_face : nullptr, faceRect),
+                     m_hWnd, 0)) {
+    return false;
+  }
   m_face.SetColours(0x303030, 0xD0D9D9);
   m_face.SetStyle(FaceStyleOf(m_flags));
 
-  if (!m_digital.Create(WS_CHILD | WS_VISIBLE, RECT{0, 50, 100, 80}, m_hWnd, 0)) return false;
+  if (!m_digital.Create(WS_CHILD | WS_VISIBLE,
+                        StartRect(like ? &like->m_digital : nullptr, RECT{0, 50, 100, 80}),
+                        m_hWnd, 0)) {
+    return false;
+  }
   SetWindowLongPtrA(m_digital.m_hWnd, GWL_EXSTYLE, WS_EX_STATICEDGE);
   SetWindowPos(m_digital.m_hWnd, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -82,11 +97,12 @@ bool CClockWidget::OnCreate() {
   if (!m_dateLine.CreateEx(
           0, "STATIC", "",
           WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOTIFY | SS_ENDELLIPSIS | SS_NOPREFIX,
-          RECT{0, 0, 1, 12}, m_hWnd, kDateLineId)) {
+          StartRect(like ? &like->m_dateLine : nullptr, RECT{0, 0, 1, 12}), m_hWnd, kDateLineId)) {
     return false;
   }
   if (!m_zoneButton.CreateEx(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                             RECT{1, 0, 2, 13}, m_hWnd, kZoneButtonId)) {
+                             StartRect(like ? &like->m_zoneButton : nullptr, RECT{1, 0, 2, 13}),
+                             m_hWnd, kZoneButtonId)) {
     return false;
   }
   LOGFONTA sourceFont{};
