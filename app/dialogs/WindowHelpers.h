@@ -11,6 +11,9 @@
 
 inline Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
 inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+inline bool RectHasSize(const RECT& r, const SIZE& size) {
+  return r.right - r.left == size.cx && r.bottom - r.top == size.cy;
+}
 
 // MoveRectInside for the platform's rectangles.
 bool MoveRectInside(RECT& rect, const RECT& bounds);

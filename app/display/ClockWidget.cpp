@@ -8,6 +8,7 @@
 #include "SmallHelpers.h"
 #include "StripBitmaps.h"
 #include "UtcClock.h"
+#include "WindowHelpers.h"
 #include "ZoneTime.h"
 
 namespace {
@@ -23,8 +24,7 @@ CClockWidget::ZoneChooserOpener g_openZoneChooser = nullptr;
 bool PlacePart(CWnd& part, int x, int y, const SIZE* size) {
   const RECT at = part.GetRectInParent();
   const bool moved = at.left != x || at.top != y;
-  const bool resized =
-      size && (at.right - at.left != size->cx || at.bottom - at.top != size->cy);
+  const bool resized = size && !RectHasSize(at, *size);
   if (moved || resized) {
     SetWindowPos(part.m_hWnd, nullptr, x, y, size ? size->cx : 0, size ? size->cy : 0,
                  SWP_NOZORDER | SWP_NOACTIVATE | (size ? 0 : SWP_NOSIZE));
@@ -79,16 +79,16 @@ bool CClockWidget::OnCreate() {
   m_face.SetStyle(FaceStyleOf(m_flags));
 
   if (!m_digital.Create(WS_CHILD | WS_VISIBLE,
-                        StartRect(like ? &like->m_digital : nullptr, RECT{0, 50, 100, 80}),
-                        m_hWnd, 0)) {
+                        StartRect(like ? &like->m_digital : nullptr, RECT{0, 50, 100, 80}), m_hWnd,
+                        0)) {
     return false;
   }
   SetWindowLongPtrA(m_digital.m_hWnd, GWL_EXSTYLE, WS_EX_STATICEDGE);
   SetWindowPos(m_digital.m_hWnd, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   m_digital.SetMargin(2);
-  if (m_lookSource) {
-    m_digital.CopyStripFrom(m_lookSource->m_digital);
+  if (like) {
+    m_digital.CopyStripFrom(like->m_digital);
   } else {
     BitmapHandle fallback = CreateFallbackStrip();
     m_digital.SetStrip(fallback.get(), nullptr);
@@ -106,9 +106,8 @@ bool CClockWidget::OnCreate() {
     return false;
   }
   LOGFONTA sourceFont{};
-  if (m_lookSource && m_lookSource->m_font &&
-      GetObjectA(m_lookSource->m_font.get(), sizeof sourceFont, &sourceFont)) {
-    UseDateZoneFont(FontHandle(CreateFontIndirectA(&sourceFont)), m_lookSource->m_textHeight);
+  if (like && like->m_font && GetObjectA(like->m_font.get(), sizeof sourceFont, &sourceFont)) {
+    UseDateZoneFont(FontHandle(CreateFontIndirectA(&sourceFont)), like->m_textHeight);
   } else {
     const std::string face = m_fontFace;
     SetDateZoneFont(face.c_str(), m_fontPoints, m_fontWeight);
@@ -338,8 +337,7 @@ SIZE CClockWidget::Layout(bool measure) {
   }
   const SIZE size{w, y + 1};
   if (!measure && m_hWnd) {
-    const RECT now = GetWindowRect();
-    if (now.right - now.left != size.cx || now.bottom - now.top != size.cy) {
+    if (!RectHasSize(GetWindowRect(), size)) {
       if (m_highlighted) RepaintFrame(false);
       SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "StripBitmaps.h"
+#include "WindowHelpers.h"
 
 namespace {
 
@@ -85,8 +86,7 @@ void CGlyphDisplay::ResizeToIdeal() {
   if (!m_hWnd) return;
   SIZE size{};
   GetIdealSize(size);
-  const RECT now = GetWindowRect();
-  if (now.right - now.left == size.cx && now.bottom - now.top == size.cy) return;
+  if (RectHasSize(GetWindowRect(), size)) return;
   SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -60,7 +60,7 @@ class CGlyphDisplay : public CDisplayWidget {
 
   GlyphMap m_map;
   std::shared_ptr<const BitmapHandle> m_strip;  // null: no strip
-  CGlyphStrip m_painter;                          // borrows the strip, copies m_map
+  CGlyphStrip m_painter;                        // borrows the strip, copies m_map
   Colour m_textColour;
   Colour m_backColour;
   int m_cellWidth;

@@ -13,7 +13,7 @@
 
 namespace ntp {
 
-constexpr int64_t kTicksPerSecond = 10000000;
+constexpr int64_t kTicksPerSecond = static_cast<int64_t>(platform::kFileTimeTicksPerSecond);
 constexpr int64_t kTicksPerMillisecond = 10000;
 constexpr int64_t kTicks1601To1900 = 94354848000000000;
 constexpr int64_t kTicks1601To1970 = static_cast<int64_t>(platform::kFileTimeUnixEpoch);
